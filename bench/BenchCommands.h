@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+// One function per mode of tabwright-bench; each gets the arguments after the mode's name and
+// answers the process exit code.
+struct BenchCommand
+{
+    const char *name;
+    const char *usage;
+    int (*run)(const QStringList &arguments);
+};
+
+// The table of modes, in the order the usage text lists them.
+const QList<BenchCommand> &benchCommands();

@@ -1,0 +1,17 @@
+#include "app/AppController.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tabwright"));
+    QApplication::setApplicationName(QStringLiteral("Tabwright"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tabwright"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tabwright.svg")));
+
+    AppController controller;
+    controller.applicationDidFinishLaunching();
+    return QApplication::exec();
+}

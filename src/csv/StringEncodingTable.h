@@ -1,0 +1,31 @@
+#pragma once
+
+#include "StringEncoding.h"
+
+#include <QString>
+
+#include <span>
+
+// What the product knows of one encoding.
+struct StringEncodingInfo
+{
+    StringEncoding encoding;
+    const char *converterName; // ICU converter name
+    const char *displayName;   // as shown in menus
+    const char *ianaName;      // charset name, as used in MIME headers
+    // The script the encoding belongs to; menus list Unicode first, then group by script.
+    quint32 scriptGroup;
+};
+
+class StringEncodingTable
+{
+public:
+    // Unicode encodings belong to this script group.
+    static constexpr quint32 UnicodeScript = 0x100;
+
+    static std::span<const StringEncodingInfo> entries();
+    // The entry for an encoding, or nullptr when the product does not know it.
+    static const StringEncodingInfo *find(StringEncoding encoding);
+    // The display name, or an empty string for an unknown encoding.
+    static QString displayName(StringEncoding encoding);
+};
