@@ -45,6 +45,9 @@ public:
     bool encode(QStringView text, QByteArray &out, qsizetype *failedIndex = nullptr);
 
 private:
+    // UTF-8 without ICU; false, leaving out as it was, on text UTF-8 cannot hold.
+    static bool encodeUtf8(QStringView text, QByteArray &out);
+
     StringEncoding m_encoding;
     UConverter *m_converter = nullptr;
 };

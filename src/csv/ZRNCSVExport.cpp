@@ -1,0 +1,311 @@
+#include "ZRNCSVExport.h"
+
+#include "StringEncodingTable.h"
+#include "TextConverter.h"
+#include "foundation/LocalizedStrings.h"
+
+#include <QIODevice>
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+
+namespace {
+
+// Text is converted and written in blocks of about this many UTF-16 units: large enough that
+// writing costs few system calls, small enough to stay in the cache.
+constexpr qsizetype BlockSize = 128 * 1024;
+
+constexpr char16_t QuotationMark = u'"';
+
+// Characters that put a value in quotation marks, below U+0040: every separator the product
+// writes, whichever is in use, the quotation mark, the blank, and the line breaks the reader ends
+// a line at (LF, VT, FF, CR).
+constexpr quint64 s_lowQuoteTriggers = [] {
+    quint64 bits = 0;
+    for (const char c : {',', ';', '\t', '"', ' ', '\n', '\v', '\f', '\r'})
+        bits |= quint64(1) << c;
+    return bits;
+}();
+
+bool needsQuotes(char16_t c)
+{
+    if (c < 64)
+        return (s_lowQuoteTriggers >> c) & 1;
+    // The other line breaks of the reader: NEL, LINE SEPARATOR, PARAGRAPH SEPARATOR.
+    return c >= 0x85 && (c == 0x85 || c == 0x2028 || c == 0x2029);
+}
+
+// Whether the reader, which walks text by grapheme clusters, would join the value's first
+// character to whatever stands before it (a separator) and so lose it.
+bool startsWithGraphemeExtender(QStringView value)
+{
+    if (value.isEmpty() || value.front().unicode() < 0x300)
+        return false;
+    const char32_t first =
+        value.size() > 1 && value[0].isHighSurrogate() && value[1].isLowSurrogate()
+            ? QChar::surrogateToUcs4(value[0], value[1])
+            : value[0].unicode();
+    switch (u_getIntPropertyValue(first, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
+    case U_GCB_EXTEND:
+    case U_GCB_SPACING_MARK:
+    case U_GCB_ZWJ:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Writes the value at out, in quotation marks when asked or when one of its characters needs
+// them, and answers the end of what it wrote: at most twice the value's length and two more.
+char16_t *writeEscaped(char16_t *out, QStringView value, bool quoted)
+{
+    const char16_t *const end = value.utf16() + value.size();
+    if (!quoted) {
+        // Copy while looking: most values need no quotation marks.
+        char16_t *bare = out;
+        for (const char16_t *c = value.utf16(); c != end; ++c) {
+            if (needsQuotes(*c))
+                return writeEscaped(out, value, true);
+            *bare++ = *c;
+        }
+        return bare;
+    }
+    *out++ = QuotationMark;
+    for (const char16_t *c = value.utf16(); c != end; ++c) {
+        *out++ = *c;
+        if (*c == QuotationMark)
+            *out++ = QuotationMark;
+    }
+    *out++ = QuotationMark;
+    return out;
+}
+
+class StringListRows final : public ZRNCSVRowSource
+{
+public:
+    explicit StringListRows(const QList<QStringList> &rows) : m_rows(rows) {}
+
+    qsizetype rowCount() const override { return m_rows.size(); }
+    qsizetype columnCount(qsizetype row) const override { return m_rows[row].size(); }
+    QStringView cell(qsizetype row, qsizetype column) const override { return m_rows[row][column]; }
+
+private:
+    const QList<QStringList> &m_rows;
+};
+
+QString encodingName(StringEncoding encoding)
+{
+    const QString name = StringEncodingTable::displayName(encoding);
+    return name.isEmpty() ? QString::number(encoding) : name;
+}
+
+} // namespace
+
+QString ZRNCSVExport::errorDomain()
+{
+    return QStringLiteral("org.tabwright.ZRNCSVExport");
+}
+
+ZRNCSVExport::ZRNCSVExport(QIODevice *filehandle) : m_filehandle(filehandle)
+{
+    setSeparatorType(0);
+    setLineEndType(0);
+}
+
+ZRNCSVExport::~ZRNCSVExport() = default;
+
+void ZRNCSVExport::setFilehandle(QIODevice *filehandle)
+{
+    m_filehandle = filehandle;
+    m_converter.reset();
+    m_rowsWritten = 0;
+}
+
+void ZRNCSVExport::setEncoding(StringEncoding encoding)
+{
+    m_encoding = encoding;
+    m_converter.reset();
+}
+
+void ZRNCSVExport::setSeparatorType(int separatorType)
+{
+    m_separatorType = separatorType;
+    switch (separatorType) {
+    case 1:
+        m_delimiterString = QStringLiteral(";");
+        break;
+    case 2:
+        m_delimiterString = QStringLiteral("\t");
+        break;
+    default:
+        m_delimiterString = QStringLiteral(",");
+    }
+}
+
+void ZRNCSVExport::setLineEndType(int lineEndType)
+{
+    m_lineEndType = lineEndType;
+    switch (lineEndType) {
+    case 1:
+        m_lineEndString = QStringLiteral("\r");
+        break;
+    case 2:
+        m_lineEndString = QStringLiteral("\n");
+        break;
+    default:
+        m_lineEndString = QStringLiteral("\r\n");
+    }
+}
+
+TextConverter &ZRNCSVExport::converter()
+{
+    if (!m_converter)
+        m_converter = std::make_unique<TextConverter>(m_encoding);
+    return *m_converter;
+}
+
+bool ZRNCSVExport::writeRows(const ZRNCSVRowSource &rows, Error *error)
+{
+    if (!converter().isValid()) {
+        Error::report(error, Error(errorDomain(), UnknownEncoding,
+                                   localized("LSAExportUnknownEncoding").arg(m_encoding)));
+        return false;
+    }
+    const qsizetype count = rows.rowCount();
+    qsizetype blockStart = 0;
+    for (qsizetype row = 0; row < count; ++row) {
+        appendRow(rows, row);
+        if (m_textSize < BlockSize && row + 1 < count)
+            continue;
+        if (!flush(rows, blockStart, row + 1, error))
+            return false;
+        blockStart = row + 1;
+    }
+    return true;
+}
+
+bool ZRNCSVExport::writeRows(const QList<QStringList> &rows, Error *error)
+{
+    return writeRows(StringListRows(rows), error);
+}
+
+bool ZRNCSVExport::writeRow(const QStringList &row, Error *error)
+{
+    return writeRows(QList<QStringList>{row}, error);
+}
+
+QString ZRNCSVExport::escapeString(QStringView value, bool startsLine) const
+{
+    QString escaped(value.size() * 2 + 2, Qt::Uninitialized);
+    char16_t *const start = reinterpret_cast<char16_t *>(escaped.data());
+    escaped.truncate(writeEscaped(start, value, isQuotingForced(value, startsLine)) - start);
+    return escaped;
+}
+
+std::optional<QByteArray> ZRNCSVExport::encodeString(QStringView text)
+{
+    QByteArray bytes;
+    if (!converter().encode(text, bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+bool ZRNCSVExport::isQuotingForced(QStringView value, bool startsLine) const
+{
+    return m_forceQuotes || (startsLine && value.startsWith(u'#')) ||
+           startsWithGraphemeExtender(value);
+}
+
+char16_t *ZRNCSVExport::textRoom(qsizetype size)
+{
+    if (m_textSize + size > m_text.size())
+        m_text.resize(std::max(m_text.size() * 2, m_textSize + size + BlockSize));
+    return reinterpret_cast<char16_t *>(m_text.data()) + m_textSize;
+}
+
+void ZRNCSVExport::appendText(QStringView text)
+{
+    // A separator or line break: one or two units, quicker copied by hand than by memmove.
+    char16_t *out = textRoom(text.size());
+    for (const QChar c : text)
+        *out++ = c.unicode();
+    m_textSize += text.size();
+}
+
+void ZRNCSVExport::appendEscaped(QStringView value, bool startsLine)
+{
+    char16_t *const start = textRoom(value.size() * 2 + 2);
+    m_textSize += writeEscaped(start, value, isQuotingForced(value, startsLine)) - start;
+}
+
+void ZRNCSVExport::appendRow(const ZRNCSVRowSource &rows, qsizetype row)
+{
+    const qsizetype columns = rows.columnCount(row);
+    for (qsizetype column = 0; column < columns; ++column) {
+        if (column > 0)
+            appendText(m_delimiterString);
+        appendEscaped(rows.cell(row, column), column == 0);
+    }
+    appendText(m_lineEndString);
+}
+
+bool ZRNCSVExport::flush(const ZRNCSVRowSource &rows, qsizetype firstRow, qsizetype endRow,
+                         Error *error)
+{
+    m_bytes.resize(0);
+    const bool encoded = converter().encode(QStringView(m_text).first(m_textSize), m_bytes);
+    m_textSize = 0;
+    if (!encoded) {
+        Error::report(error, unrepresentableCharacterError(rows, firstRow, endRow));
+        return false;
+    }
+    m_rowsWritten += endRow - firstRow;
+    return writeBytes(error);
+}
+
+bool ZRNCSVExport::writeBytes(Error *error)
+{
+    if (m_bytes.isEmpty())
+        return true;
+    const qint64 written = m_filehandle ? m_filehandle->write(m_bytes) : -1;
+    if (written == m_bytes.size())
+        return true;
+    const QString reason = m_filehandle ? m_filehandle->errorString() : QString();
+    Error::report(error,
+                  Error(errorDomain(), WriteFailed, localized("LSAExportWriteFailed").arg(reason)));
+    return false;
+}
+
+// The rows of a block that failed to convert are converted again cell by cell to find the
+// first character the encoding cannot hold.
+Error ZRNCSVExport::unrepresentableCharacterError(const ZRNCSVRowSource &rows, qsizetype firstRow,
+                                                  qsizetype endRow) const
+{
+    TextConverter probe(m_encoding);
+    QByteArray scratch;
+    for (qsizetype row = firstRow; row < endRow; ++row) {
+        for (qsizetype column = 0; column < rows.columnCount(row); ++column) {
+            const QStringView cell = rows.cell(row, column);
+            qsizetype index = -1;
+            scratch.resize(0);
+            if (probe.encode(cell, scratch, &index))
+                continue;
+            const bool isPair = index + 1 < cell.size() && cell[index].isHighSurrogate() &&
+                                cell[index + 1].isLowSurrogate();
+            const QStringView character = cell.mid(index, isPair ? 2 : 1);
+            const char32_t codePoint = isPair ? QChar::surrogateToUcs4(cell[index], cell[index + 1])
+                                              : cell[index].unicode();
+            const QString message =
+                localized("LSAExportUnrepresentableCharacter")
+                    .arg(QString::number(m_rowsWritten + row - firstRow + 1),
+                         QString::number(column + 1), character.toString(),
+                         QString::number(codePoint, 16).toUpper().rightJustified(4, u'0'),
+                         encodingName(m_encoding));
+            return Error(errorDomain(), UnrepresentableCharacter, message);
+        }
+    }
+    // Only a separator or line break is left; every encoding offered holds those.
+    return Error(errorDomain(), UnrepresentableCharacter,
+                 localized("LSAExportUnrepresentableText").arg(encodingName(m_encoding)));
+}
