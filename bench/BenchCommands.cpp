@@ -1,7 +1,13 @@
 #include "BenchCommands.h"
 
+#include "ParserBenchOptions.h"
+
 const QList<BenchCommand> &benchCommands()
 {
-    static const QList<BenchCommand> s_commands = {};
+    static const QList<BenchCommand> s_commands = {
+        {"generate", "ROWS FILE", generateCommand},
+        {"parse", ParserBenchOptions::Usage, parseCommand},
+        {"dump", ParserBenchOptions::Usage, dumpCommand},
+    };
     return s_commands;
 }

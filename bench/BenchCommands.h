@@ -13,3 +13,8 @@ struct BenchCommand
 
 // The table of modes, in the order the usage text lists them.
 const QList<BenchCommand> &benchCommands();
+
+// The modes, each in a file of its own.
+int generateCommand(const QStringList &arguments);
+int parseCommand(const QStringList &arguments);
+int dumpCommand(const QStringList &arguments);
