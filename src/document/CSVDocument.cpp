@@ -1,0 +1,337 @@
+#include "CSVDocument.h"
+
+#include "foundation/LocalizedStrings.h"
+#include "foundation/NotFound.h"
+#include "foundation/NotificationCenter.h"
+
+namespace {
+
+const QString s_columnsDescriptionKey = QStringLiteral("tableColumnsDescription");
+
+} // namespace
+
+CSVDocument::CSVDocument(QObject *parent) : QObject(parent)
+{
+    m_rows.setRows({makeCSVRow({QString(), QString(), QString(), QString()})});
+    // Colours and fonts may have changed: every cell is drawn again.
+    for (const char *name : {"PrefsChanged", "CSVRulesManagerRulesDidChanged"}) {
+        NotificationCenter::defaultCenter().addObserver(
+            this, QString::fromLatin1(name), [this](const Notification &) { emit reloadData(); });
+    }
+}
+
+CSVDocument::~CSVDocument() = default;
+
+void CSVDocument::setFilteredRowArrays(std::optional<CSVRowList> rows)
+{
+    m_rows.setFilteredRows(std::move(rows));
+}
+
+const CSVRowList &CSVDocument::displayRowArrays()
+{
+    if (!m_rows.hasFilter())
+        m_displayMode = AllRowsMode;
+    return m_rows.displayRows();
+}
+
+void CSVDocument::fixRows()
+{
+    m_rows.padRows(m_numberOfColumns);
+}
+
+void CSVDocument::buildTableViewColumns()
+{
+    const QVariantList descriptions = m_attributes.value(s_columnsDescriptionKey).toList();
+    m_columns = CSVTableColumns::build(m_numberOfColumns, m_firstRowArray.get(), descriptions);
+    m_selection.selectColumns({}, false);
+    emit columnsChanged();
+    buildAndSetSearchMenu();
+}
+
+qint64 CSVDocument::indexOfColumnWithIdentifier(const QString &identifier) const
+{
+    return m_columns.indexOfColumnWithIdentifier(identifier);
+}
+
+void CSVDocument::setColumnWidth(qint64 index, double width)
+{
+    m_columns[index].setWidth(width);
+    emit columnsChanged();
+}
+
+void CSVDocument::setColumnContentAlignment(qint64 index, TextAlignment alignment)
+{
+    m_columns[index].setContentAlignment(alignment);
+    emit columnsChanged();
+    emit reloadData();
+}
+
+void CSVDocument::selectRowIndexes(const IndexSet &rows, bool extend)
+{
+    m_selection.selectRows(rows, extend);
+    emit selectionChanged();
+}
+
+void CSVDocument::selectColumnIndexes(const IndexSet &columns, bool extend)
+{
+    m_selection.selectColumns(columns, extend);
+    emit selectionChanged();
+}
+
+void CSVDocument::deselectRow(qint64 row)
+{
+    m_selection.deselectRows(row, 1);
+    emit selectionChanged();
+}
+
+CSVRowList CSVDocument::selectedRows()
+{
+    const CSVRowList &visible = displayRowArrays();
+    CSVRowList rows;
+    rows.reserve(size_t(numberOfSelectedRows()));
+    for (qint64 index : m_selection.rows())
+        rows.push_back(visible.at(size_t(index)));
+    return rows;
+}
+
+std::vector<CSVTableColumn> CSVDocument::selectedColumns() const
+{
+    std::vector<CSVTableColumn> columns;
+    for (qint64 index : m_selection.columns())
+        columns.push_back(m_columns.at(index));
+    return columns;
+}
+
+// Reloading the table drops selected rows past the end, as a table view does.
+void CSVDocument::refresh()
+{
+    emit reloadData();
+    m_selection.limitRows(qint64(m_rows.displayRows().size()));
+}
+
+void CSVDocument::removeCSVRow(const CSVRowPtr &row)
+{
+    const qint64 index = m_rows.indexOf(row);
+    Q_ASSERT(index != NotFound);
+    registerUndo([this, row, index] { insertCSVRow(row, index); });
+    m_rows.takeAt(index);
+    m_rows.removeFromFilter(row);
+    refresh();
+    m_selection.deselectRows(index, 1);
+    emit selectionChanged();
+    updateUI();
+}
+
+void CSVDocument::removeCSVRowsAtIndexes(const IndexSet &indexes)
+{
+    CSVRowList removed = m_rows.take(indexes);
+    registerUndo([this, removed = std::move(removed), indexes] {
+        insertCSVRowsAtIndexes(removed, indexes);
+    });
+    refresh();
+    m_selection.selectRows({}, false);
+    emit selectionChanged();
+    updateUI();
+}
+
+void CSVDocument::removeCSVRowsInRange(qint64 location, qint64 length)
+{
+    CSVRowList removed = m_rows.take(location, length);
+    m_rows.removeFromFilterRowsLike(removed);
+    registerUndo(
+        [this, removed = std::move(removed), location] { insertCSVRows(removed, location); });
+    refresh();
+    m_selection.deselectRows(location, length);
+    emit selectionChanged();
+    updateUI();
+}
+
+void CSVDocument::replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow)
+{
+    const qint64 index = m_rows.indexOf(oldRow);
+    Q_ASSERT(index != NotFound);
+    registerUndo([this, oldRow, newRow] { replaceCSVRow(newRow, oldRow); });
+    m_rows.replace(index, newRow);
+    m_rows.replaceInFilter(oldRow, newRow);
+    emit reloadData();
+}
+
+void CSVDocument::insertCSVRow(const CSVRowPtr &row, qint64 index)
+{
+    registerUndo([this, row] { removeCSVRow(row); });
+    m_rows.insert(index, row);
+    afterRowsInserted(index, 1);
+}
+
+void CSVDocument::insertCSVRows(const CSVRowList &rows, qint64 index)
+{
+    const qint64 count = qint64(rows.size());
+    registerUndo([this, index, count] { removeCSVRowsInRange(index, count); });
+    m_rows.insert(index, rows);
+    afterRowsInserted(index, count);
+}
+
+void CSVDocument::afterRowsInserted(qint64 index, qint64 count)
+{
+    refresh();
+    m_selection.selectRows(IndexSet::fromRange(index, count), true);
+    emit selectionChanged();
+    emit scrollRowToVisible(index);
+    updateUI();
+}
+
+void CSVDocument::insertCSVRowsAtIndexes(const CSVRowList &rows, const IndexSet &indexes)
+{
+    registerUndo([this, indexes] { removeCSVRowsAtIndexes(indexes); });
+    m_rows.insert(rows, indexes);
+    refresh();
+    m_selection.selectRows(indexes, true);
+    emit selectionChanged();
+    updateUI();
+}
+
+void CSVDocument::setRowsArrayUndoable(const CSVRowList &rows)
+{
+    registerUndo([this, previous = m_rows.rows()] { setRowsArrayUndoable(previous); });
+    m_rows.setRows(rows);
+    emit reloadData();
+    updateUI();
+}
+
+void CSVDocument::removeTableColumn(const CSVTableColumn &column)
+{
+    const qint64 index = indexOfColumnWithIdentifier(column.identifier());
+    Q_ASSERT(index != NotFound);
+    const CSVTableColumn removed = m_columns.takeAt(index);
+    registerUndo([this, removed, index] { insertTableColumn(removed, index); });
+    m_selection.columnRemoved(index);
+    afterColumnsChanged();
+}
+
+void CSVDocument::insertTableColumn(const CSVTableColumn &column, qint64 index)
+{
+    insertColumn(column, index);
+    m_selection.selectColumns({index}, true);
+    emit selectionChanged();
+    emit scrollColumnToVisible(index);
+    buildAndSetSearchMenu();
+}
+
+void CSVDocument::quietInsertTableColumn(const CSVTableColumn &column, qint64 index)
+{
+    insertColumn(column, index);
+    buildAndSetSearchMenu();
+}
+
+void CSVDocument::insertColumn(const CSVTableColumn &column, qint64 index)
+{
+    registerUndo([this, column] { removeTableColumn(column); });
+    m_columns.insert(index, column);
+    m_selection.columnInserted(index);
+    emit columnsChanged();
+}
+
+void CSVDocument::afterColumnsChanged()
+{
+    emit columnsChanged();
+    emit selectionChanged();
+    buildAndSetSearchMenu();
+}
+
+void CSVDocument::moveTableColumn(qint64 from, qint64 to)
+{
+    registerUndo([this, from, to] { moveTableColumn(to, from); });
+    // A window that answers the move with tableViewColumnDidMove must not record it again.
+    m_undoColumnMoveDontTrack = true;
+    m_columns.move(from, to);
+    m_selection.columnMoved(from, to);
+    afterColumnsChanged();
+    m_undoColumnMoveDontTrack = false;
+}
+
+void CSVDocument::tableColumnSetTitle(const CSVTableColumn &column, const QString &title)
+{
+    const qint64 index = indexOfColumnWithIdentifier(column.identifier());
+    Q_ASSERT(index != NotFound);
+    const QString previous = m_columns.at(index).title();
+    registerUndo([this, column, previous] { tableColumnSetTitle(column, previous); });
+    m_columns[index].setTitle(title);
+    emit columnsChanged();
+    emit reloadData();
+}
+
+void CSVDocument::setStringValue(const QString &value, const CSVRowPtr &row, qint64 position)
+{
+    row->padTo(position + 1);
+    const QString previous = row->at(position);
+    registerUndo([this, previous, row, position] { setStringValue(previous, row, position); });
+    row->set(position, value);
+    emit reloadData();
+}
+
+qint64 CSVDocument::numberOfRowsInTableView()
+{
+    return qint64(displayRowArrays().size());
+}
+
+QString CSVDocument::objectValueForTableColumn(qint64 column, qint64 row)
+{
+    const qint64 position = m_columns.at(column).position();
+    const CSVRowPtr &csvRow = displayRowArrays().at(size_t(row));
+    if (position >= 0 && position < csvRow->count())
+        return csvRow->at(position);
+    return localized("LSUndefinedContent");
+}
+
+bool CSVDocument::shouldEditTableColumn(qint64, qint64) const
+{
+    return isEditable();
+}
+
+void CSVDocument::setObjectValueForTableColumn(const QString &text, qint64 column, qint64 row)
+{
+    const qint64 position = m_columns.at(column).position();
+    if (!isEditable() || position < 0)
+        return;
+    UndoGroup group(m_undoManager);
+    setStringValue(text, displayRowArrays().at(size_t(row)), position);
+    m_undoManager.setActionName(QStringLiteral("LSUDDataEdited"));
+}
+
+bool CSVDocument::shouldReorderColumn(qint64, qint64) const
+{
+    return isEditable();
+}
+
+void CSVDocument::tableViewColumnDidMove(qint64 oldIndex, qint64 newIndex)
+{
+    if (m_undoColumnMoveDontTrack || oldIndex == newIndex)
+        return;
+    UndoGroup group(m_undoManager);
+    registerUndo([this, oldIndex, newIndex] { moveTableColumn(newIndex, oldIndex); });
+    m_columns.move(oldIndex, newIndex);
+    m_selection.columnMoved(oldIndex, newIndex);
+    emit columnsChanged();
+    emit selectionChanged();
+    m_undoManager.setActionName(QStringLiteral("LSUDColumnMoved"));
+}
+
+void CSVDocument::updateUI()
+{
+    emit uiUpdateRequested();
+}
+
+void CSVDocument::buildAndSetSearchMenu()
+{
+    emit searchMenuRebuildRequested();
+}
+
+void CSVDocument::resetSearchField()
+{
+    emit searchFieldResetRequested();
+}
+
+void CSVDocument::resetFindResults()
+{
+    emit findResultsResetRequested();
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "CSVFindReplaceState.h"
+#include "CSVRowStore.h"
+#include "CSVSelection.h"
+#include "CSVTableColumns.h"
+
+#include "foundation/IndexSet.h"
+#include "foundation/UndoManager.h"
+
+#include <QObject>
+#include <QVariantMap>
+
+// One open table: its rows, the columns that show them in display order, the selection, the
+// undo history and the per-document state of search and find. Every change to the table goes
+// through the primitives below; each records its inverse first, so a command made of several
+// primitives undoes as one step, which the command then names.
+//
+// The window is a thin view: what it must do after a change (reload, select, scroll, refresh
+// its status line) reaches it through the signals, so all of this runs without a window.
+class CSVDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum DisplayMode { AllRowsMode = 1, FilterMode = 2, DuplicateRowsMode = 3 };
+
+    // The empty document: one row of four empty cells.
+    explicit CSVDocument(QObject *parent = nullptr);
+    ~CSVDocument() override;
+
+    // The table.
+    const CSVRowList &rowArrays() const { return m_rows.rows(); }
+    // Takes the list as the document's rows, without undo.
+    void setRowArrays(CSVRowList rows) { m_rows.setRows(std::move(rows)); }
+    qint64 numberOfColumns() const { return m_numberOfColumns; }
+    void setNumberOfColumns(qint64 count) { m_numberOfColumns = count; }
+    const CSVRowList *filteredRowArrays() const { return m_rows.filteredRows(); }
+    void setFilteredRowArrays(std::optional<CSVRowList> rows);
+    // The rows the table shows; every row index the table reports refers to this list.
+    const CSVRowList &displayRowArrays();
+    int displayMode() const { return m_displayMode; }
+    void setDisplayMode(int mode) { m_displayMode = mode; }
+    const CSVRowPtr &firstRowArray() const { return m_firstRowArray; }
+    const QVariantMap &attributes() const { return m_attributes; }
+    void setAttributes(const QVariantMap &attributes) { m_attributes = attributes; }
+    // Pads every row shorter than numberOfColumns with empty cells. Not undoable.
+    void fixRows();
+
+    // The columns, in display order.
+    const CSVTableColumns &tableColumns() const { return m_columns; }
+    // Discards the columns and makes one per cell position (see CSVTableColumns::build).
+    void buildTableViewColumns();
+    qint64 indexOfColumnWithIdentifier(const QString &identifier) const;
+    IndexSet indexSetWithColumnIndex() const { return m_columns.indexSetWithColumnIndex(); }
+    // Width and alignment are view settings: not undoable, no unsaved change.
+    void setColumnWidth(qint64 index, double width);
+    void setColumnContentAlignment(qint64 index, TextAlignment alignment);
+
+    // The selection, as the table reports it.
+    const IndexSet &selectedRowIndexes() const { return m_selection.rows(); }
+    const IndexSet &selectedColumnIndexes() const { return m_selection.columns(); }
+    void selectRowIndexes(const IndexSet &rows, bool extend);
+    void selectColumnIndexes(const IndexSet &columns, bool extend);
+    void deselectRow(qint64 row);
+    CSVRowList selectedRows();
+    std::vector<CSVTableColumn> selectedColumns() const;
+    qint64 numberOfSelectedRows() const { return m_selection.rows().count(); }
+    qint64 numberOfSelectedColumns() const { return m_selection.columns().count(); }
+
+    bool isEditable() const { return !m_isReadOnly; }
+    bool columnMismatch() const { return m_columnMismatch; }
+
+    // Row primitives. Indexes are positions in rowArrays, not in the visible rows.
+    void removeCSVRow(const CSVRowPtr &row);
+    void removeCSVRowsAtIndexes(const IndexSet &indexes);
+    void removeCSVRowsInRange(qint64 location, qint64 length);
+    void replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow);
+    void insertCSVRow(const CSVRowPtr &row, qint64 index);
+    void insertCSVRows(const CSVRowList &rows, qint64 index);
+    void insertCSVRowsAtIndexes(const CSVRowList &rows, const IndexSet &indexes);
+    void setRowsArrayUndoable(const CSVRowList &rows);
+
+    // Column primitives. Indexes are display positions; a column is found by its identifier.
+    void removeTableColumn(const CSVTableColumn &column);
+    void insertTableColumn(const CSVTableColumn &column, qint64 index);
+    void quietInsertTableColumn(const CSVTableColumn &column, qint64 index);
+    void moveTableColumn(qint64 from, qint64 to);
+    void tableColumnSetTitle(const CSVTableColumn &column, const QString &title);
+
+    // Cell primitive. A cell past the end of a short row first extends the row with empty
+    // cells (not undoable), so undo restores the empty text.
+    void setStringValue(const QString &value, const CSVRowPtr &row, qint64 position);
+
+    // Data source of the table; column indexes are display positions, rows visible rows.
+    qint64 numberOfRowsInTableView();
+    QString objectValueForTableColumn(qint64 column, qint64 row);
+    bool shouldEditTableColumn(qint64 column, qint64 row) const;
+    void setObjectValueForTableColumn(const QString &text, qint64 column, qint64 row);
+    bool shouldReorderColumn(qint64 from, qint64 to) const;
+    // The user dragged a column: moves it and records the move as one step.
+    void tableViewColumnDidMove(qint64 oldIndex, qint64 newIndex);
+
+    // Window hooks of the search and find features; each tells the window through a signal.
+    void updateUI();
+    void buildAndSetSearchMenu();
+    void resetSearchField();
+    void resetFindResults();
+
+    UndoManager &undoManager() { return m_undoManager; }
+    CSVFindReplaceState &findReplaceState() { return m_findReplace; }
+    const CSVFindReplaceState &findReplaceState() const { return m_findReplace; }
+
+signals:
+    void reloadData();
+    void columnsChanged();
+    void selectionChanged();
+    void scrollRowToVisible(qint64 row);
+    void scrollColumnToVisible(qint64 column);
+    void uiUpdateRequested();
+    void searchMenuRebuildRequested();
+    void searchFieldResetRequested();
+    void findResultsResetRequested();
+
+private:
+    void registerUndo(UndoManager::Action inverse)
+    {
+        m_undoManager.registerUndo(std::move(inverse));
+    }
+    void refresh();
+    void afterRowsInserted(qint64 index, qint64 count);
+    void insertColumn(const CSVTableColumn &column, qint64 index);
+    void afterColumnsChanged();
+
+    CSVRowStore m_rows;
+    qint64 m_numberOfColumns = 4;
+    int m_displayMode = AllRowsMode;
+    CSVRowPtr m_firstRowArray;
+    QVariantMap m_attributes;
+    CSVTableColumns m_columns;
+    CSVSelection m_selection;
+    bool m_isReadOnly = false;
+    bool m_columnMismatch = false;
+    bool m_undoColumnMoveDontTrack = false;
+    CSVFindReplaceState m_findReplace;
+    UndoManager m_undoManager;
+};
