@@ -103,20 +103,20 @@ std::vector<CSVTableColumn> CSVDocument::selectedColumns() const
 }
 
 // Reloading the table drops selected rows past the end, as a table view does.
-void CSVDocument::refresh()
+void CSVDocument::reload()
 {
-    emit reloadData();
     m_selection.limitRows(qint64(m_rows.displayRows().size()));
+    emit reloadData();
 }
 
 void CSVDocument::removeCSVRow(const CSVRowPtr &row)
 {
     const qint64 index = m_rows.indexOf(row);
     Q_ASSERT(index != NotFound);
-    registerUndo([this, row, index] { insertCSVRow(row, index); });
     m_rows.takeAt(index);
-    m_rows.removeFromFilter(row);
-    refresh();
+    const qint64 filterIndex = m_rows.removeFromFilter(row);
+    registerUndo([this, row, index, filterIndex] { reinsertCSVRow(row, index, filterIndex); });
+    reload();
     m_selection.deselectRows(index, 1);
     emit selectionChanged();
     updateUI();
@@ -128,7 +128,7 @@ void CSVDocument::removeCSVRowsAtIndexes(const IndexSet &indexes)
     registerUndo([this, removed = std::move(removed), indexes] {
         insertCSVRowsAtIndexes(removed, indexes);
     });
-    refresh();
+    reload();
     m_selection.selectRows({}, false);
     emit selectionChanged();
     updateUI();
@@ -140,7 +140,7 @@ void CSVDocument::removeCSVRowsInRange(qint64 location, qint64 length)
     m_rows.removeFromFilterRowsLike(removed);
     registerUndo(
         [this, removed = std::move(removed), location] { insertCSVRows(removed, location); });
-    refresh();
+    reload();
     m_selection.deselectRows(location, length);
     emit selectionChanged();
     updateUI();
@@ -153,7 +153,7 @@ void CSVDocument::replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow
     registerUndo([this, oldRow, newRow] { replaceCSVRow(newRow, oldRow); });
     m_rows.replace(index, newRow);
     m_rows.replaceInFilter(oldRow, newRow);
-    emit reloadData();
+    reload();
 }
 
 void CSVDocument::insertCSVRow(const CSVRowPtr &row, qint64 index)
@@ -161,6 +161,20 @@ void CSVDocument::insertCSVRow(const CSVRowPtr &row, qint64 index)
     registerUndo([this, row] { removeCSVRow(row); });
     m_rows.insert(index, row);
     afterRowsInserted(index, 1);
+}
+
+// Undoing the removal of a row puts it back where it was in the filtered list too: a row
+// that undo brings back must be seen. Without a filter this is insertCSVRow.
+void CSVDocument::reinsertCSVRow(const CSVRowPtr &row, qint64 index, qint64 filterIndex)
+{
+    if (filterIndex == NotFound || !m_rows.hasFilter()) {
+        insertCSVRow(row, index);
+        return;
+    }
+    registerUndo([this, row] { removeCSVRow(row); });
+    m_rows.insert(index, row);
+    m_rows.insertInFilter(filterIndex, row);
+    afterRowsInserted(filterIndex, 1);
 }
 
 void CSVDocument::insertCSVRows(const CSVRowList &rows, qint64 index)
@@ -173,7 +187,7 @@ void CSVDocument::insertCSVRows(const CSVRowList &rows, qint64 index)
 
 void CSVDocument::afterRowsInserted(qint64 index, qint64 count)
 {
-    refresh();
+    reload();
     m_selection.selectRows(IndexSet::fromRange(index, count), true);
     emit selectionChanged();
     emit scrollRowToVisible(index);
@@ -184,7 +198,7 @@ void CSVDocument::insertCSVRowsAtIndexes(const CSVRowList &rows, const IndexSet 
 {
     registerUndo([this, indexes] { removeCSVRowsAtIndexes(indexes); });
     m_rows.insert(rows, indexes);
-    refresh();
+    reload();
     m_selection.selectRows(indexes, true);
     emit selectionChanged();
     updateUI();
@@ -194,7 +208,7 @@ void CSVDocument::setRowsArrayUndoable(const CSVRowList &rows)
 {
     registerUndo([this, previous = m_rows.rows()] { setRowsArrayUndoable(previous); });
     m_rows.setRows(rows);
-    emit reloadData();
+    reload();
     updateUI();
 }
 
@@ -257,7 +271,7 @@ void CSVDocument::tableColumnSetTitle(const CSVTableColumn &column, const QStrin
     registerUndo([this, column, previous] { tableColumnSetTitle(column, previous); });
     m_columns[index].setTitle(title);
     emit columnsChanged();
-    emit reloadData();
+    reload();
 }
 
 void CSVDocument::setStringValue(const QString &value, const CSVRowPtr &row, qint64 position)
@@ -266,7 +280,7 @@ void CSVDocument::setStringValue(const QString &value, const CSVRowPtr &row, qin
     const QString previous = row->at(position);
     registerUndo([this, previous, row, position] { setStringValue(previous, row, position); });
     row->set(position, value);
-    emit reloadData();
+    reload();
 }
 
 qint64 CSVDocument::numberOfRowsInTableView()

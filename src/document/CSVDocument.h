@@ -108,10 +108,12 @@ public:
     void resetFindResults();
 
     UndoManager &undoManager() { return m_undoManager; }
+    const UndoManager &undoManager() const { return m_undoManager; }
     CSVFindReplaceState &findReplaceState() { return m_findReplace; }
     const CSVFindReplaceState &findReplaceState() const { return m_findReplace; }
 
 signals:
+    // The table's contents changed: read everything again, the row selection included.
     void reloadData();
     void columnsChanged();
     void selectionChanged();
@@ -127,8 +129,9 @@ private:
     {
         m_undoManager.registerUndo(std::move(inverse));
     }
-    void refresh();
+    void reload();
     void afterRowsInserted(qint64 index, qint64 count);
+    void reinsertCSVRow(const CSVRowPtr &row, qint64 index, qint64 filterIndex);
     void insertColumn(const CSVTableColumn &column, qint64 index);
     void afterColumnsChanged();
 

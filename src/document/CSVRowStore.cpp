@@ -80,13 +80,21 @@ CSVRowList CSVRowStore::take(const IndexSet &indexes)
     return taken;
 }
 
-void CSVRowStore::removeFromFilter(const CSVRowPtr &row)
+qint64 CSVRowStore::removeFromFilter(const CSVRowPtr &row)
 {
     if (!m_filteredRows)
-        return;
+        return NotFound;
     const auto it = std::find(m_filteredRows->rbegin(), m_filteredRows->rend(), row);
-    if (it != m_filteredRows->rend())
-        m_filteredRows->erase(std::next(it).base());
+    if (it == m_filteredRows->rend())
+        return NotFound;
+    const auto position = m_filteredRows->erase(std::next(it).base());
+    return qint64(position - m_filteredRows->begin());
+}
+
+void CSVRowStore::insertInFilter(qint64 index, const CSVRowPtr &row)
+{
+    if (m_filteredRows && index >= 0 && index <= qint64(m_filteredRows->size()))
+        m_filteredRows->insert(m_filteredRows->begin() + index, row);
 }
 
 void CSVRowStore::removeFromFilterRowsLike(const CSVRowList &rows)

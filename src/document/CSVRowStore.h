@@ -35,8 +35,10 @@ public:
     CSVRowList take(const IndexSet &indexes);
     void replace(qint64 index, CSVRowPtr row) { m_rows.at(size_t(index)) = std::move(row); }
 
-    // The filtered list's share of a change to the rows.
-    void removeFromFilter(const CSVRowPtr &row);
+    // The filtered list's share of a change to the rows. removeFromFilter answers the index the
+    // row had there, or the not-found index.
+    qint64 removeFromFilter(const CSVRowPtr &row);
+    void insertInFilter(qint64 index, const CSVRowPtr &row);
     void removeFromFilterRowsLike(const CSVRowList &rows);
     void replaceInFilter(const CSVRowPtr &oldRow, const CSVRowPtr &newRow);
 
