@@ -1,5 +1,7 @@
 #include "foundation/NotificationCenter.h"
 
+#include "support/QtPrinters.h"
+
 #include <QCoreApplication>
 #include <QThread>
 #include <QTimer>

@@ -1,0 +1,427 @@
+#include "ZRNCSVParser.h"
+
+#include "TextConverter.h"
+#include "ZRNCSVFieldText.h"
+#include "ZRNCSVParserDelegate.h"
+
+#include "foundation/LocalizedStrings.h"
+#include "foundation/NotFound.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QScopeGuard>
+
+#include <stdexcept>
+
+namespace {
+
+// Bits of the plain-character table: plain text never changes the state, so runs of it are
+// skipped without walking them unit by unit.
+enum PlainIn : quint8 { UnquotedField = 1, QuotedField = 2, CommentLine = 4 };
+
+constexpr qsizetype SeparatorSampleSize = 2048;
+
+std::unique_ptr<QIODevice> openFile(const QString &path)
+{
+    auto file = std::make_unique<QFile>(path);
+    file->open(QIODevice::ReadOnly);
+    return file;
+}
+
+std::unique_ptr<QIODevice> openBytes(const QByteArray &bytes)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
+}
+
+QString delimiterOfSeparatorType(qint64 separatorType)
+{
+    switch (separatorType) {
+    case 0:
+        return QStringLiteral(",");
+    case 1:
+        return QStringLiteral(";");
+    case 2:
+        return QStringLiteral("\t");
+    default:
+        return {};
+    }
+}
+
+bool isRefusedDelimiter(const QString &delimiter)
+{
+    if (delimiter.size() != 1)
+        return true;
+    const char16_t c = delimiter.front().unicode();
+    return ZRNCSVFieldText::isLineBreak(c) || c == ZRNCSVFieldText::CommentMarker ||
+           c == ZRNCSVFieldText::QuotationMark || c == ZRNCSVFieldText::EscapeCharacter;
+}
+
+} // namespace
+
+QString ZRNCSVParser::errorDomain()
+{
+    return QStringLiteral("org.tabwright.csvparser");
+}
+
+ZRNCSVParser::ZRNCSVParser(std::unique_ptr<QIODevice> stream, StringEncoding encoding,
+                           StreamFactory reopen)
+    : m_reopen(std::move(reopen)), m_fileEncoding(encoding)
+{
+    m_input.setStream(std::move(stream));
+    setDelimiter(QStringLiteral(","));
+}
+
+ZRNCSVParser::~ZRNCSVParser() = default;
+
+std::unique_ptr<ZRNCSVParser> ZRNCSVParser::make(std::unique_ptr<QIODevice> stream,
+                                                 StringEncoding encoding, StreamFactory reopen,
+                                                 Error *error)
+{
+    if (stream && !stream->isOpen())
+        stream->open(QIODevice::ReadOnly);
+    if (!stream || !stream->isReadable()) {
+        Error::report(error,
+                      Error(errorDomain(), InputError, localized("LSCSVParserUnableToOpenFile")));
+        return nullptr;
+    }
+    return std::unique_ptr<ZRNCSVParser>(
+        new ZRNCSVParser(std::move(stream), encoding, std::move(reopen)));
+}
+
+std::unique_ptr<ZRNCSVParser>
+ZRNCSVParser::withContentsOfCSVFile(const QString &path, StringEncoding encoding, Error *error)
+{
+    auto parser = make(
+        openFile(path), encoding, [path] { return openFile(path); }, error);
+    if (parser)
+        parser->m_csvFile = path;
+    return parser;
+}
+
+std::unique_ptr<ZRNCSVParser> ZRNCSVParser::withStream(std::unique_ptr<QIODevice> stream,
+                                                       StringEncoding encoding, Error *error)
+{
+    return make(std::move(stream), encoding, {}, error);
+}
+
+std::unique_ptr<ZRNCSVParser> ZRNCSVParser::withCSVString(const QString &string,
+                                                          StringEncoding encoding, Error *error)
+{
+    TextConverter converter(encoding);
+    QByteArray bytes;
+    if (!converter.encode(string, bytes)) {
+        Error::report(
+            error, Error(errorDomain(), InputError, localized("LSCSVParserUnableToEncodeString")));
+        return nullptr;
+    }
+    return make(
+        openBytes(bytes), encoding, [bytes] { return openBytes(bytes); }, error);
+}
+
+void ZRNCSVParser::setDelimiter(const QString &delimiter)
+{
+    if (m_hasStarted)
+        throw std::invalid_argument("You cannot set a delimiter after parsing has started");
+    if (isRefusedDelimiter(delimiter))
+        throw std::invalid_argument(
+            QStringLiteral("%1 cannot be used as a delimiter").arg(delimiter).toStdString());
+    m_delimiter = delimiter;
+    m_delimiterCharacter = delimiter.front().unicode();
+
+    for (char16_t c = 0; c < m_plainCharacters.size(); ++c) {
+        const bool isSpecial =
+            c == ZRNCSVFieldText::QuotationMark || c == ZRNCSVFieldText::EscapeCharacter;
+        const bool isLineBreak = ZRNCSVFieldText::isLineBreak(c);
+        m_plainCharacters[c] =
+            (isSpecial ? 0 : QuotedField) | (isLineBreak ? 0 : CommentLine) |
+            (isSpecial || isLineBreak || c == m_delimiterCharacter ? 0 : UnquotedField);
+    }
+}
+
+void ZRNCSVParser::setSeparatorType(qint64 separatorType)
+{
+    const QString delimiter = delimiterOfSeparatorType(separatorType);
+    if (!delimiter.isEmpty())
+        setDelimiter(delimiter);
+}
+
+qint64 ZRNCSVParser::separatorType() const
+{
+    for (qint64 type = 0; type <= 2; ++type) {
+        if (m_delimiter == delimiterOfSeparatorType(type))
+            return type;
+    }
+    return NotFound;
+}
+
+void ZRNCSVParser::setChunkSize(qsizetype chunkSize)
+{
+    m_chunkSize = std::max<qsizetype>(1, chunkSize);
+}
+
+void ZRNCSVParser::parse()
+{
+    if (m_input.isAtEnd() || m_state == State::Cancelled || !m_error.isNull())
+        restart();
+    m_input.start(m_fileEncoding, m_chunkSize);
+    m_units.setText(m_input.text());
+
+    m_hasStarted = true;
+    const auto finished = qScopeGuard([this] { m_hasStarted = false; });
+    if (m_delegate)
+        m_delegate->parserDidStartDocument(*this, m_csvFile);
+    runParseLoop();
+    if (m_error.isNull())
+        m_error = m_input.error();
+    if (!m_delegate)
+        return;
+    if (m_error.isNull())
+        m_delegate->parserDidEndDocument(*this, m_csvFile);
+    else
+        m_delegate->parserDidFailWithError(*this, m_error);
+}
+
+void ZRNCSVParser::cancelParsing()
+{
+    m_state = State::Cancelled;
+    m_error = Error(errorDomain(), Cancelled);
+}
+
+void ZRNCSVParser::restart()
+{
+    m_error = Error();
+    m_input.setStream(m_reopen ? m_reopen() : nullptr);
+    m_chunkSize = DefaultChunkSize;
+    resetWalk();
+}
+
+void ZRNCSVParser::resetWalk()
+{
+    m_position = 0;
+    m_state = State::LineStart;
+    m_balancedQuotes = true;
+    m_balancedEscapes = true;
+    m_previousIsLineBreak = false;
+    m_fieldStart = 0;
+    m_fieldMayHoldQuotes = false;
+    m_currentLine = 0;
+}
+
+void ZRNCSVParser::runParseLoop()
+{
+    for (;;) {
+        walkText();
+        if (m_state == State::Cancelled)
+            return;
+        if (m_input.isAtEnd())
+            break;
+        // The open field is still needed, whatever came before it is not.
+        const qsizetype keepFrom = m_state == State::InField ? m_fieldStart : m_position;
+        const qsizetype dropped = m_input.readChunk(keepFrom, m_chunkSize);
+        m_position -= dropped;
+        m_fieldStart -= dropped;
+        m_units.setText(m_input.text());
+    }
+    if (m_state == State::InField)
+        finishCurrentField(m_input.text().size());
+    if (m_state == State::BetweenFields)
+        finishCurrentLine();
+}
+
+// Walks every unit whose end is known: all of them once the input is at its end.
+void ZRNCSVParser::walkText()
+{
+    const QStringView text = m_input.text();
+    const bool isFinal = m_input.isAtEnd();
+    while (m_state != State::Cancelled && m_position < text.size()) {
+        skipPlainText(text, isFinal);
+        if (m_position >= text.size())
+            return;
+        const qsizetype end = m_units.unitEnd(m_position, isFinal);
+        if (end == ZRNTextUnits::NeedMoreText)
+            return;
+        processUnit(text, m_position, end);
+        m_position = end;
+    }
+}
+
+void ZRNCSVParser::skipPlainText(QStringView text, bool isFinal)
+{
+    quint8 plainIn = 0;
+    if (m_state == State::InField && m_balancedEscapes)
+        plainIn = m_balancedQuotes ? UnquotedField : QuotedField;
+    else if (m_state == State::CommentLine)
+        plainIn = CommentLine;
+    if (!plainIn)
+        return;
+
+    const char16_t *data = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = m_position;
+    while (i < size && data[i] < 0x80 && (m_plainCharacters[data[i]] & plainIn))
+        ++i;
+    // The last plain character may begin one unit with what follows it: leave it to the walk.
+    if (i > m_position && (i == size ? !isFinal : data[i] >= 0x80))
+        --i;
+    if (i > m_position) {
+        m_previousIsLineBreak = ZRNCSVFieldText::isLineBreak(data[i - 1]);
+        m_position = i;
+    }
+}
+
+// Only the first character of a unit decides; a line-break character right after another
+// counts as an ordinary character.
+void ZRNCSVParser::processUnit(QStringView text, qsizetype start, qsizetype end)
+{
+    const char16_t c = text[start].unicode();
+    const bool isLineBreakCharacter = ZRNCSVFieldText::isLineBreak(c);
+    const bool isLineBreak = isLineBreakCharacter && !m_previousIsLineBreak;
+    m_previousIsLineBreak = isLineBreakCharacter;
+
+    if (m_state == State::LineStart) {
+        if (c == ZRNCSVFieldText::CommentMarker && end - start == 1) {
+            m_state = State::CommentLine;
+            return;
+        }
+        beginCurrentLine();
+    }
+    switch (m_state) {
+    case State::BetweenFields:
+        processBetweenFields(c, isLineBreak, start);
+        break;
+    case State::InField:
+        processInField(c, isLineBreak, start);
+        break;
+    case State::CommentLine:
+        if (isLineBreak && isBalanced())
+            m_state = State::LineStart;
+        break;
+    default:
+        break;
+    }
+    if (m_state == State::InField && !m_fieldMayHoldQuotes) {
+        m_fieldMayHoldQuotes =
+            c == ZRNCSVFieldText::QuotationMark ||
+            (end - start > 1 &&
+             text.sliced(start, end - start).contains(ZRNCSVFieldText::QuotationMark));
+    }
+}
+
+void ZRNCSVParser::processBetweenFields(char16_t c, bool isLineBreak, qsizetype start)
+{
+    if (c == ZRNCSVFieldText::QuotationMark) {
+        beginCurrentField(start);
+        m_balancedQuotes = false;
+    } else if (c == m_delimiterCharacter) {
+        beginCurrentField(start);
+        finishCurrentField(start);
+    } else if (c == ZRNCSVFieldText::EscapeCharacter) {
+        beginCurrentField(start);
+        m_balancedEscapes = false;
+    } else if (isLineBreak) {
+        if (isBalanced()) {
+            // The empty field after a delimiter at the end of the line, or the only field of a
+            // blank line.
+            beginCurrentField(start);
+            finishCurrentField(start);
+            finishCurrentLine();
+        }
+    } else {
+        beginCurrentField(start);
+    }
+}
+
+void ZRNCSVParser::processInField(char16_t c, bool isLineBreak, qsizetype start)
+{
+    if (c == ZRNCSVFieldText::QuotationMark) {
+        if (m_balancedEscapes)
+            m_balancedQuotes = !m_balancedQuotes;
+        else
+            m_balancedEscapes = true;
+    } else if (c == m_delimiterCharacter) {
+        if (!m_balancedEscapes)
+            m_balancedEscapes = true;
+        else if (m_balancedQuotes)
+            finishCurrentField(start);
+    } else if (c == ZRNCSVFieldText::EscapeCharacter) {
+        m_balancedEscapes = !m_balancedEscapes;
+    } else if (isLineBreak) {
+        // Inside quotation marks or after a backslash the line break is field text, and the
+        // escape stays pending.
+        if (isBalanced()) {
+            finishCurrentField(start);
+            finishCurrentLine();
+        }
+    } else {
+        m_balancedEscapes = true;
+    }
+}
+
+void ZRNCSVParser::beginCurrentLine()
+{
+    ++m_currentLine;
+    if (m_delegate)
+        m_delegate->parserDidStartLine(*this, m_currentLine);
+    if (m_state != State::Cancelled)
+        m_state = State::BetweenFields;
+}
+
+void ZRNCSVParser::finishCurrentLine()
+{
+    if (m_state == State::Cancelled)
+        return;
+    if (m_delegate)
+        m_delegate->parserDidEndLine(*this, m_currentLine);
+    if (m_state != State::Cancelled)
+        m_state = State::LineStart;
+}
+
+void ZRNCSVParser::beginCurrentField(qsizetype start)
+{
+    m_fieldStart = start;
+    m_fieldMayHoldQuotes = false;
+    m_balancedQuotes = true;
+    m_balancedEscapes = true;
+    m_state = State::InField;
+}
+
+void ZRNCSVParser::finishCurrentField(qsizetype end)
+{
+    if (m_state == State::Cancelled)
+        return;
+    const QStringView raw = m_input.text().sliced(m_fieldStart, end - m_fieldStart);
+    const QStringView field =
+        ZRNCSVFieldText::finish(raw, m_trimSpaces, m_fieldMayHoldQuotes, m_fieldScratch);
+    if (m_delegate)
+        m_delegate->parserDidReadField(*this, field);
+    if (m_state != State::Cancelled)
+        m_state = State::BetweenFields;
+}
+
+qint64 ZRNCSVParser::autodetectSeparatorForCSVFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return NotFound;
+    const QByteArray sample = file.read(SeparatorSampleSize);
+    for (const char byte : sample) {
+        switch (byte) {
+        case ',':
+            return 0;
+        case ';':
+            return 1;
+        case '\t':
+            return 2;
+        case '\0':
+        case '\n':
+        case '\r':
+            return NotFound;
+        default:
+            break;
+        }
+    }
+    return NotFound;
+}

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "StringEncoding.h"
+#include "ZRNCSVInput.h"
+#include "ZRNTextUnits.h"
+
+#include "foundation/Error.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QIODevice;
+class ZRNCSVParserDelegate;
+
+// Reads delimited text and reports it to a delegate line by line and field by field, keeping
+// no table itself.
+//
+// The text is read in chunks and walked one text unit (extended grapheme cluster; CR LF is one
+// unit) at a time. A field ends at the delimiter or a line break outside quotation marks; a
+// backslash escapes the unit after it (both stay in the field); a line whose first unit is "#"
+// is a comment and is skipped. A field loses line breaks at both ends, then one enclosing pair
+// of quotation marks, then, when trimming, white space at both ends; a doubled quotation mark
+// becomes one.
+//
+// Text decoded before a read error or an undecodable byte is reported in full before the
+// failure. A UTF-8 (or explicit byte order) byte-order mark at the start is not text and is
+// dropped. Memory stays bounded by the chunk size and the longest field.
+class ZRNCSVParser
+{
+public:
+    static constexpr qsizetype DefaultChunkSize = 16384;
+
+    // Codes of the errors in errorDomain().
+    enum ErrorCode : qint64 {
+        InputError = 1, // the input cannot be opened, read or decoded
+        Cancelled = 3,  // cancelParsing was called
+    };
+    static QString errorDomain();
+
+    // Each answers null, with the error in error when given, if the input cannot be opened.
+    //
+    // Reads the file at path; only such a parser reads its input again on a second parse.
+    static std::unique_ptr<ZRNCSVParser>
+    withContentsOfCSVFile(const QString &path, StringEncoding encoding, Error *error = nullptr);
+    // Reads stream, which the parser owns from now on; a stream that is not open yet is opened
+    // for reading. A second parse of such a parser fails: a stream cannot be read again.
+    static std::unique_ptr<ZRNCSVParser>
+    withStream(std::unique_ptr<QIODevice> stream, StringEncoding encoding, Error *error = nullptr);
+    // Reads string as it reads in encoding; fails if the encoding cannot hold every character.
+    static std::unique_ptr<ZRNCSVParser>
+    withCSVString(const QString &string, StringEncoding encoding, Error *error = nullptr);
+
+    ~ZRNCSVParser();
+    ZRNCSVParser(const ZRNCSVParser &) = delete;
+    ZRNCSVParser &operator=(const ZRNCSVParser &) = delete;
+
+    // Settings, taken into account by the next parse.
+    void setEncoding(StringEncoding encoding) { m_fileEncoding = encoding; }
+    // Throws std::invalid_argument while a parse runs, and for a delimiter that is not one
+    // UTF-16 code unit, or is a line break, "#", a quotation mark or a backslash.
+    void setDelimiter(const QString &delimiter);
+    const QString &delimiter() const { return m_delimiter; }
+    // 0 comma, 1 semicolon, 2 tab; any other value leaves the delimiter alone.
+    void setSeparatorType(qint64 separatorType);
+    // The separator type of the delimiter, or NotFound for any other delimiter.
+    qint64 separatorType() const;
+    void setTrimSpaces(bool trimSpaces) { m_trimSpaces = trimSpaces; }
+    bool trimSpaces() const { return m_trimSpaces; }
+    // Bytes read at a time; a parse that restarts goes back to DefaultChunkSize.
+    void setChunkSize(qsizetype chunkSize);
+    qsizetype chunkSize() const { return m_chunkSize; }
+    // Not owned; without a delegate nothing is reported.
+    void setParserDelegate(ZRNCSVParserDelegate *delegate) { m_delegate = delegate; }
+    ZRNCSVParserDelegate *parserDelegate() const { return m_delegate; }
+
+    // Reads the whole input, making the delegate's calls on this thread. A parser that
+    // reached the end, failed or was cancelled starts again from the beginning of its input.
+    void parse();
+    // Meant for the delegate's calls: the parse stops after the current text unit, reports no
+    // more lines or fields, and fails with the Cancelled error.
+    void cancelParsing();
+
+    // The results of the last parse.
+    // The failure, or a null error after a parse that reached the end.
+    const Error &error() const { return m_error; }
+    const QString &csvFile() const { return m_csvFile; }
+    // Some bytes could not be decoded in the encoding.
+    bool encodingErrorOccured() const { return m_input.encodingErrorOccurred(); }
+    // The line-ending type of the first line break, or NotFound.
+    qint64 detectedLineEnd() const { return m_input.detectedLineEnd(); }
+
+    // The separator type of the first ",", ";" or tab byte in the first line of the file, or
+    // NotFound when the first line has none, or the file cannot be read.
+    static qint64 autodetectSeparatorForCSVFile(const QString &path);
+
+private:
+    enum class State : quint8 { LineStart, BetweenFields, InField, CommentLine, Cancelled };
+    using StreamFactory = std::function<std::unique_ptr<QIODevice>()>;
+
+    ZRNCSVParser(std::unique_ptr<QIODevice> stream, StringEncoding encoding, StreamFactory reopen);
+    static std::unique_ptr<ZRNCSVParser> make(std::unique_ptr<QIODevice> stream,
+                                              StringEncoding encoding, StreamFactory reopen,
+                                              Error *error);
+
+    void restart();
+    void resetWalk();
+    void runParseLoop();
+    void walkText();
+    void skipPlainText(QStringView text, bool isFinal);
+    void processUnit(QStringView text, qsizetype start, qsizetype end);
+    void processBetweenFields(char16_t c, bool isLineBreak, qsizetype start);
+    void processInField(char16_t c, bool isLineBreak, qsizetype start);
+    bool isBalanced() const { return m_balancedQuotes && m_balancedEscapes; }
+    void beginCurrentLine();
+    void finishCurrentLine();
+    void beginCurrentField(qsizetype start);
+    void finishCurrentField(qsizetype end);
+
+    ZRNCSVParserDelegate *m_delegate = nullptr;
+    StreamFactory m_reopen;
+    QString m_csvFile;
+    StringEncoding m_fileEncoding;
+    qsizetype m_chunkSize = DefaultChunkSize;
+    QString m_delimiter;
+    char16_t m_delimiterCharacter = u',';
+    // Per ASCII character, a bit for each state in which it is plain field or comment text.
+    std::array<quint8, 128> m_plainCharacters{};
+    bool m_trimSpaces = false;
+    bool m_hasStarted = false;
+    Error m_error;
+
+    ZRNCSVInput m_input;
+    ZRNTextUnits m_units;
+    qsizetype m_position = 0;
+    State m_state = State::LineStart;
+    bool m_balancedQuotes = true;
+    bool m_balancedEscapes = true;
+    bool m_previousIsLineBreak = false;
+    qsizetype m_fieldStart = 0;
+    bool m_fieldMayHoldQuotes = false;
+    QString m_fieldScratch;
+    qint64 m_currentLine = 0;
+};
