@@ -1,8 +1,12 @@
 #include "CSVDocument.h"
 
+#include "CSVDocumentReader.h"
+
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotFound.h"
 #include "foundation/NotificationCenter.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -21,6 +25,141 @@ CSVDocument::CSVDocument(QObject *parent) : QObject(parent)
 }
 
 CSVDocument::~CSVDocument() = default;
+
+std::unique_ptr<CSVDocument> CSVDocument::withContentsOfURL(const QString &path,
+                                                            const CSVImportExportPreset &preset,
+                                                            Error *error)
+{
+    auto document = std::make_unique<CSVDocument>();
+    document->m_importPreset = preset;
+    document->m_exportPreset = preset;
+    document->m_exportPreset.setTrimSpaces(false);
+    if (!document->readFromURL(path, error))
+        return nullptr;
+    document->m_columnMismatchQuestionPending =
+        document->m_columnMismatch && !document->m_readFailure;
+    return document;
+}
+
+std::unique_ptr<CSVDocument> CSVDocument::withRows(CSVRowList rows,
+                                                   const CSVImportExportPreset &preset)
+{
+    auto document = std::make_unique<CSVDocument>();
+    document->m_importPreset = preset;
+    document->m_importPreset.setFirstRowIsHeader(false);
+    document->m_exportPreset = document->m_importPreset;
+    document->m_exportPreset.setTrimSpaces(false);
+    document->m_rows.setRows(std::move(rows));
+    document->m_numberOfColumns = document->m_rows.rowLengthRange().second;
+    return document;
+}
+
+bool CSVDocument::readFromURL(const QString &path, Error *error)
+{
+    std::optional<CSVDocumentReader::Result> result =
+        CSVDocumentReader::read(path, m_importPreset, error);
+    if (!result)
+        return false;
+    if (result->isRagged())
+        m_columnMismatch = true;
+    m_numberOfColumns = result->longest;
+    m_readFailure = std::move(result->failure);
+    takeReadRows(std::move(result->rows));
+    m_filePath = path;
+    m_fileModificationDate = QFileInfo(path).lastModified();
+    return true;
+}
+
+void CSVDocument::takeReadRows(CSVRowList rows)
+{
+    m_firstRowArray.reset();
+    if (!rows.empty() && m_importPreset.firstRowIsHeader()) {
+        m_firstRowArray = std::move(rows.front());
+        rows.erase(rows.begin());
+    }
+    m_rows.setRows(std::move(rows));
+    m_rows.setFilteredRows(std::nullopt);
+    m_displayMode = AllRowsMode;
+    m_selection = CSVSelection();
+    m_undoManager.removeAllActions();
+}
+
+bool CSVDocument::revertToContentsOfURL(const QString &path, Error *error)
+{
+    if (!readFromURL(path, error))
+        return false;
+    rebuildAfterReread();
+    if (m_columnMismatch && !m_readFailure)
+        raiseColumnMismatchQuestion();
+    m_undoManager.markClean();
+    return true;
+}
+
+bool CSVDocument::reopenWithEncoding(StringEncoding encoding, Error *error)
+{
+    m_importPreset.setStringEncoding(encoding);
+    m_exportPreset.setStringEncoding(encoding);
+    if (!readFromURL(m_filePath, error))
+        return false;
+    rebuildAfterReread();
+    return true;
+}
+
+void CSVDocument::rebuildAfterReread()
+{
+    buildTableViewColumns();
+    updateUI();
+    reload();
+}
+
+bool CSVDocument::insertRowsFromURL(const QString &path, const CSVImportExportPreset &preset,
+                                    Error *error)
+{
+    std::optional<CSVDocumentReader::Result> result = CSVDocumentReader::read(path, preset, error);
+    if (!result)
+        return false;
+    if (result->failure) {
+        Error::report(error, Error(CSVDocumentReader::errorDomain(), CSVDocumentReader::ReadFailed,
+                                   result->failure->localizedDescription(path)));
+        return false;
+    }
+    resetSearchField();
+    UndoGroup group(m_undoManager);
+    if (!result->rows.empty())
+        insertCSVRows(result->rows, m_rows.count());
+    const auto [shortest, longest] = m_rows.rowLengthRange();
+    // Numbering goes on from the positions in use, so a new column never takes the identifier
+    // of a column that is still shown.
+    for (qint64 position = m_numberOfColumns; position < longest; ++position)
+        quietInsertTableColumn(CSVTableColumn::forPosition(position), m_columns.count());
+    m_numberOfColumns = std::max(m_numberOfColumns, longest);
+    if (shortest != longest)
+        m_columnMismatch = true;
+    if (m_columnMismatch)
+        raiseColumnMismatchQuestion();
+    return true;
+}
+
+void CSVDocument::raiseColumnMismatchQuestion()
+{
+    m_columnMismatchQuestionPending = true;
+    emit columnMismatchQuestionRaised();
+}
+
+void CSVDocument::fixColumnMismatch()
+{
+    m_columnMismatchQuestionPending = false;
+    m_undoManager.recordNonUndoableChange();
+    fixRows();
+    reload();
+}
+
+void CSVDocument::openReadOnlyForColumnMismatch()
+{
+    m_columnMismatchQuestionPending = false;
+    m_isReadOnly = true;
+    updateUI();
+}
 
 void CSVDocument::setFilteredRowArrays(std::optional<CSVRowList> rows)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CSVFindReplaceState.h"
+#include "CSVImportExportPreset.h"
+#include "CSVReadFailure.h"
 #include "CSVRowStore.h"
 #include "CSVSelection.h"
 #include "CSVTableColumns.h"
@@ -8,8 +10,14 @@
 #include "foundation/IndexSet.h"
 #include "foundation/UndoManager.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QVariantMap>
+
+#include <memory>
+#include <optional>
+
+class Error;
 
 // One open table: its rows, the columns that show them in display order, the selection, the
 // undo history and the per-document state of search and find. Every change to the table goes
@@ -28,6 +36,43 @@ public:
     // The empty document: one row of four empty cells.
     explicit CSVDocument(QObject *parent = nullptr);
     ~CSVDocument() override;
+
+    // Reading. A file that cannot be opened fails with an error naming it and the reason. A
+    // file that stops reading part way gives the rows before the failure, readFailure() and a
+    // read-only document.
+    //
+    // The document of a file read under the preset; its export preset takes the preset's
+    // values except trimming, which only applies to reading.
+    static std::unique_ptr<CSVDocument>
+    withContentsOfURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
+    // A document holding exactly these rows, with no header row.
+    static std::unique_ptr<CSVDocument> withRows(CSVRowList rows,
+                                                 const CSVImportExportPreset &preset);
+    // Reads the file under the import preset and takes its rows; the undo history, the filter
+    // and the selection refer to the old rows and are dropped.
+    bool readFromURL(const QString &path, Error *error);
+    // Reads the file again and forgets every unsaved change.
+    bool revertToContentsOfURL(const QString &path, Error *error);
+    // Reads the document's file again in another encoding; unsaved changes stay unsaved.
+    bool reopenWithEncoding(StringEncoding encoding, Error *error);
+    // Appends the rows of another file as one undoable step, adding numbered columns for
+    // longer rows. A file that stops reading part way appends nothing and fails.
+    bool insertRowsFromURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
+
+    const QString &filePath() const { return m_filePath; }
+    const QDateTime &fileModificationDate() const { return m_fileModificationDate; }
+    const CSVImportExportPreset &importPreset() const { return m_importPreset; }
+    void setImportPreset(const CSVImportExportPreset &preset) { m_importPreset = preset; }
+    const CSVImportExportPreset &exportPreset() const { return m_exportPreset; }
+    void setExportPreset(const CSVImportExportPreset &preset) { m_exportPreset = preset; }
+    const std::optional<CSVReadFailure> &readFailure() const { return m_readFailure; }
+
+    // Rows of different lengths (or none) were read: the window asks whether to pad the short
+    // rows or to open the document read-only, and answers with one of the two operations.
+    bool isColumnMismatchQuestionPending() const { return m_columnMismatchQuestionPending; }
+    // Pads the short rows; a change no undo takes back.
+    void fixColumnMismatch();
+    void openReadOnlyForColumnMismatch();
 
     // The table.
     const CSVRowList &rowArrays() const { return m_rows.rows(); }
@@ -68,8 +113,12 @@ public:
     qint64 numberOfSelectedRows() const { return m_selection.rows().count(); }
     qint64 numberOfSelectedColumns() const { return m_selection.columns().count(); }
 
-    bool isEditable() const { return !m_isReadOnly; }
+    // False once the user chose to open ragged rows read-only, or when reading failed part way:
+    // such a document is never saved over its file.
+    bool isEditable() const { return !m_isReadOnly && !m_readFailure; }
     bool columnMismatch() const { return m_columnMismatch; }
+    // A read-only document never has unsaved changes.
+    bool hasUnsavedChanges() const { return isEditable() && m_undoManager.hasUnsavedChanges(); }
 
     // Row primitives. Indexes are positions in rowArrays, not in the visible rows.
     void removeCSVRow(const CSVRowPtr &row);
@@ -123,6 +172,8 @@ signals:
     void searchMenuRebuildRequested();
     void searchFieldResetRequested();
     void findResultsResetRequested();
+    // Raised after a revert or an append found ragged rows: ask the question now.
+    void columnMismatchQuestionRaised();
 
 private:
     void registerUndo(UndoManager::Action inverse)
@@ -134,6 +185,9 @@ private:
     void reinsertCSVRow(const CSVRowPtr &row, qint64 index, qint64 filterIndex);
     void insertColumn(const CSVTableColumn &column, qint64 index);
     void afterColumnsChanged();
+    void takeReadRows(CSVRowList rows);
+    void rebuildAfterReread();
+    void raiseColumnMismatchQuestion();
 
     CSVRowStore m_rows;
     qint64 m_numberOfColumns = 4;
@@ -145,6 +199,12 @@ private:
     bool m_isReadOnly = false;
     bool m_columnMismatch = false;
     bool m_undoColumnMoveDontTrack = false;
+    bool m_columnMismatchQuestionPending = false;
+    CSVImportExportPreset m_importPreset;
+    CSVImportExportPreset m_exportPreset;
+    QString m_filePath;
+    QDateTime m_fileModificationDate;
+    std::optional<CSVReadFailure> m_readFailure;
     CSVFindReplaceState m_findReplace;
     UndoManager m_undoManager;
 };
