@@ -2,6 +2,8 @@
 
 const QList<BenchCommand> &benchCommands()
 {
-    static const QList<BenchCommand> s_commands = {};
+    static const QList<BenchCommand> s_commands = {
+        {"open", "FILE", openCommand},
+    };
     return s_commands;
 }

@@ -13,3 +13,6 @@ struct BenchCommand
 
 // The table of modes, in the order the usage text lists them.
 const QList<BenchCommand> &benchCommands();
+
+// The modes, each in a file of its own.
+int openCommand(const QStringList &arguments);

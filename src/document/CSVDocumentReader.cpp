@@ -90,7 +90,7 @@ void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &, qint64)
         m_result.shortest = std::min(m_result.shortest, length);
         m_result.longest = std::max(m_result.longest, length);
     }
-    m_result.rows.push_back(m_row.makeRow());
+    m_result.rows.push_back(m_row.makeRow(m_slabs));
 }
 
 void CSVDocumentReader::parserDidEndDocument(ZRNCSVParser &, const QString &)

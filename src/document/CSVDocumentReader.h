@@ -44,5 +44,6 @@ private:
 
     Result m_result;
     CSVRowBuilder m_row;
+    CSVRowSlabs m_slabs;
     Error m_failure;
 };

@@ -1,6 +1,7 @@
 #include "CSVRow.h"
 
 #include "CSVRowBuilder.h"
+#include "CSVRowSlabs.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,13 +9,15 @@
 
 namespace {
 
-// Block layout: [count | wide flag] [end offset of each cell] [text]. Offsets count
-// characters; the text holds one byte per character, or two when the row is wide.
+// Block layout: [count | flags] [end offset of each cell] [text]. Offsets count characters;
+// the text holds one byte per character, or two when the row is wide.
 constexpr quint32 s_wideFlag = 0x80000000u;
+constexpr quint32 s_slabFlag = 0x40000000u;
+constexpr quint32 s_countMask = ~(s_wideFlag | s_slabFlag);
 
 qsizetype cellCount(const quint32 *block)
 {
-    return block ? qsizetype(block[0] & ~s_wideFlag) : 0;
+    return block ? qsizetype(block[0] & s_countMask) : 0;
 }
 
 bool isWide(const quint32 *block)
@@ -48,16 +51,27 @@ size_t blockBytes(qsizetype count, qsizetype length, bool wide)
     return sizeof(quint32) * size_t(1 + count) + size_t(length) * (wide ? 2 : 1);
 }
 
-quint32 *allocateBlock(qsizetype count, qsizetype length, bool wide)
+quint32 *allocateBlock(qsizetype count, qsizetype length, bool wide, CSVRowSlabs *slabs = nullptr)
 {
-    auto *block = static_cast<quint32 *>(::operator new(blockBytes(count, length, wide)));
-    block[0] = quint32(count) | (wide ? s_wideFlag : 0);
+    const size_t bytes = blockBytes(count, length, wide);
+    const bool inSlab = slabs && CSVRowSlabs::fits(bytes);
+    auto *block = static_cast<quint32 *>(inSlab ? slabs->allocate(bytes) : ::operator new(bytes));
+    block[0] = quint32(count) | (wide ? s_wideFlag : 0) | (inSlab ? s_slabFlag : 0);
     return block;
 }
 
 void freeBlock(quint32 *block)
 {
-    ::operator delete(block);
+    if (block && (block[0] & s_slabFlag))
+        CSVRowSlabs::release(block);
+    else
+        ::operator delete(block);
+}
+
+// The bytes after the header word: the offsets and the text.
+size_t bodyBytes(const quint32 *block)
+{
+    return blockBytes(cellCount(block), textLength(block), isWide(block)) - sizeof(quint32);
 }
 
 bool needsWide(const char16_t *chars, qsizetype length)
@@ -147,7 +161,7 @@ CSVRow::CSVRow(const QStringList &cells)
     splice(0, 0, views.data(), qsizetype(views.size()));
 }
 
-CSVRow::CSVRow(const CSVRowBuilder &builder)
+CSVRow::CSVRow(const CSVRowBuilder &builder, CSVRowSlabs *slabs)
 {
     const qsizetype count = builder.count();
     if (count == 0)
@@ -155,7 +169,7 @@ CSVRow::CSVRow(const CSVRowBuilder &builder)
     const std::u16string &chars = builder.text();
     const qsizetype length = qsizetype(chars.size());
     const bool wide = needsWide(chars.data(), length);
-    m_block = allocateBlock(count, length, wide);
+    m_block = allocateBlock(count, length, wide, slabs);
     std::memcpy(m_block + 1, builder.ends().data(), sizeof(quint32) * size_t(count));
     copyChars(chars.data(), length, reinterpret_cast<char *>(m_block + 1 + count), wide);
 }
@@ -171,11 +185,9 @@ CSVRow &CSVRow::operator=(const CSVRow &other)
         return *this;
     quint32 *copy = nullptr;
     if (other.m_block) {
-        const qsizetype count = cellCount(other.m_block);
-        const bool wide = isWide(other.m_block);
-        const size_t bytes = blockBytes(count, textLength(other.m_block), wide);
-        copy = allocateBlock(count, textLength(other.m_block), wide);
-        std::memcpy(copy, other.m_block, bytes);
+        copy = allocateBlock(cellCount(other.m_block), textLength(other.m_block),
+                             isWide(other.m_block));
+        std::memcpy(copy + 1, other.m_block + 1, bodyBytes(other.m_block));
     }
     freeBlock(m_block);
     m_block = copy;
@@ -259,9 +271,8 @@ bool CSVRow::hasSameCells(const CSVRow &other) const
     if (n == 0)
         return true;
     if (isWide(m_block) == isWide(other.m_block)) {
-        const size_t bytes = blockBytes(n, textLength(m_block), isWide(m_block));
         return textLength(m_block) == textLength(other.m_block) &&
-               std::memcmp(m_block, other.m_block, bytes) == 0;
+               std::memcmp(m_block + 1, other.m_block + 1, bodyBytes(m_block)) == 0;
     }
     for (qsizetype i = 0; i < n; ++i) {
         if (cellText(m_block, i) != cellText(other.m_block, i))

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CSVRowBuilder;
+class CSVRowSlabs;
 
 // One row of a table: an ordered list of cell texts. Rows are reference objects, shared as
 // CSVRowPtr: the same row may stand in the document's rows and in a filtered list at once, and
@@ -17,13 +18,14 @@ class CSVRowBuilder;
 // A million rows must fit in a few times the size of their file, so the cells live in one
 // allocation per row: the cell count, the end offset of every cell and the text, one byte per
 // character while every character fits in Latin-1, else UTF-16. A QString is made only when a
-// cell is read.
+// cell is read. Rows read from a file live in slabs (CSVRowSlabs) until they are changed.
 class CSVRow
 {
 public:
     CSVRow() = default;
     explicit CSVRow(const QStringList &cells);
-    explicit CSVRow(const CSVRowBuilder &builder);
+    // The row of the builder's fields, its storage in slabs when given.
+    explicit CSVRow(const CSVRowBuilder &builder, CSVRowSlabs *slabs = nullptr);
     CSVRow(const CSVRow &other);
     CSVRow &operator=(const CSVRow &other);
     ~CSVRow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CSVRow.h"
+#include "CSVRowSlabs.h"
 
 #include <QStringView>
 
@@ -20,6 +21,11 @@ public:
     bool isBlankLine() const { return m_ends.size() == 1 && m_ends.front() == 0; }
 
     CSVRowPtr makeRow() const { return std::make_shared<CSVRow>(*this); }
+    // The row and its cells in the slabs.
+    CSVRowPtr makeRow(CSVRowSlabs &slabs) const
+    {
+        return std::allocate_shared<CSVRow>(CSVRowSlabAllocator<CSVRow>(slabs), *this, &slabs);
+    }
 
     const std::u16string &text() const { return m_text; }
     const std::vector<quint32> &ends() const { return m_ends; }

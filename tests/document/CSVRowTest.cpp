@@ -1,6 +1,7 @@
 #include "document/CSVRow.h"
 
 #include "document/CSVRowBuilder.h"
+#include "document/CSVRowSlabs.h"
 
 #include "support/QtPrinters.h"
 
@@ -105,3 +106,29 @@ TEST(CSVRowTest, BuilderMakesTheRowOfTheFieldsAndKnowsBlankLines)
 }
 
 } // namespace
+
+// Rows read from a file live in shared slabs; they must outlive the reader, leave the slabs as
+// they change, and free every slab with the last row (the sanitizers check the memory).
+TEST(CSVRowTest, RowsInSlabsOutliveTheirReaderAndChangeLikeOthers)
+{
+    CSVRowList rows;
+    {
+        CSVRowSlabs slabs;
+        CSVRowBuilder builder;
+        for (int i = 0; i < 20000; ++i) {
+            builder.clear();
+            builder.appendField(QString::number(i));
+            builder.appendField(i % 2 ? u"Ærø" : u"東京");
+            rows.push_back(builder.makeRow(slabs));
+        }
+    }
+    rows[1]->set(0, u"changed");
+    const CSVRow copy(*rows[2]);
+    rows.erase(rows.begin() + 3, rows.end() - 1);
+    QStringList cells;
+    for (const CSVRowPtr &row : rows)
+        cells << row->cells().join(u'/');
+    EXPECT_EQ(cells.join(u' ') + u' ' + copy.allValues(),
+              "0/東京 changed/Ærø 2/東京 19999/Ærø 2 東京");
+    EXPECT_TRUE(copy.hasSameCells(*rows[2]));
+}
