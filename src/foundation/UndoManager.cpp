@@ -103,27 +103,22 @@ bool UndoManager::canUndo() const
 
 void UndoManager::undo()
 {
-    if (m_groupingLevel > 0) {
-        qWarning("Warning: UndoManager undo while a group is open");
-        return;
-    }
-    // Undo right after a change in the same event takes back that change.
-    closeAutomaticGroup();
     replay(m_undoStack, m_isUndoing);
 }
 
 void UndoManager::redo()
 {
-    if (m_groupingLevel > 0) {
-        qWarning("Warning: UndoManager redo while a group is open");
-        return;
-    }
-    closeAutomaticGroup();
     replay(m_redoStack, m_isRedoing);
 }
 
 void UndoManager::replay(std::vector<Step> &from, bool &flag)
 {
+    if (m_groupingLevel > 0) {
+        qWarning("Warning: UndoManager cannot undo or redo while a group is open");
+        return;
+    }
+    // Undo right after a change in the same event takes back that change.
+    closeAutomaticGroup();
     if (from.empty())
         return;
     Step step = std::move(from.back());
