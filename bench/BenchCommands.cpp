@@ -1,8 +1,13 @@
 #include "BenchCommands.h"
 
+#include "ParserBenchOptions.h"
+
 const QList<BenchCommand> &benchCommands()
 {
     static const QList<BenchCommand> s_commands = {
+        {"generate", "ROWS FILE", generateCommand},
+        {"parse", ParserBenchOptions::Usage, parseCommand},
+        {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
     };
     return s_commands;

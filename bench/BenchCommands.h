@@ -15,4 +15,7 @@ struct BenchCommand
 const QList<BenchCommand> &benchCommands();
 
 // The modes, each in a file of its own.
+int generateCommand(const QStringList &arguments);
+int parseCommand(const QStringList &arguments);
+int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);

@@ -22,7 +22,7 @@ struct ByteOrderMark
 // little-endian, whose mark begins the same way.
 ByteOrderMark byteOrderMark(QByteArrayView bytes, StringEncoding encoding)
 {
-    if (bytes.startsWith("\xFF\xFE\x00\x00"))
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE\x00\x00", 4)))
         return {StringEncodings::UTF32LittleEndian, 4};
     if (bytes.startsWith("\xFF\xFE"))
         return {StringEncodings::UTF16LittleEndian, 2};

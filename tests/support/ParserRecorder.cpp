@@ -20,10 +20,21 @@ void ParserRecorder::append(const QString &text)
     m_log += text;
 }
 
-void ParserRecorder::parserDidStartDocument(ZRNCSVParser &parser, const QString &)
+QString ParserRecorder::formatLine(const QString &number, const QJsonArray &fields)
+{
+    return number + QString::fromUtf8(QJsonDocument(fields).toJson(QJsonDocument::Compact));
+}
+
+void ParserRecorder::appendLine(const QString &number)
+{
+    append(formatLine(number, m_fields));
+}
+
+void ParserRecorder::parserDidStartDocument(ZRNCSVParser &parser, const QString &csvFile)
 {
     call(parser, !m_inDocument, "startDocument");
     m_inDocument = true;
+    m_csvFile = csvFile;
 }
 
 void ParserRecorder::parserDidStartLine(ZRNCSVParser &parser, qint64 line)
@@ -44,8 +55,7 @@ void ParserRecorder::parserDidEndLine(ZRNCSVParser &parser, qint64 line)
 {
     call(parser, m_inLine && line == m_line, "endLine");
     m_inLine = false;
-    append(QString::number(line) +
-           QString::fromUtf8(QJsonDocument(m_fields).toJson(QJsonDocument::Compact)));
+    appendLine(QString::number(line));
 }
 
 void ParserRecorder::parserDidEndDocument(ZRNCSVParser &parser, const QString &)
@@ -57,12 +67,15 @@ void ParserRecorder::parserDidEndDocument(ZRNCSVParser &parser, const QString &)
 
 void ParserRecorder::parserDidFailWithError(ZRNCSVParser &parser, const Error &error)
 {
-    call(parser, m_inDocument && !m_inLine, "fail");
+    call(parser, m_inDocument, "fail");
+    if (m_inLine)
+        appendLine(QString::number(m_line) + u'~');
+    m_inLine = false;
     m_inDocument = false;
     append(QStringLiteral("fail ") + QString::number(error.code()));
 }
 
-QString parseLog(const QByteArray &bytes, const ParseOptions &options)
+ParseResult parse(const QByteArray &bytes, const ParseOptions &options)
 {
     auto buffer = std::make_unique<QBuffer>();
     buffer->setData(bytes);
@@ -74,5 +87,5 @@ QString parseLog(const QByteArray &bytes, const ParseOptions &options)
     ParserRecorder recorder;
     parser->setParserDelegate(&recorder);
     parser->parse();
-    return recorder.log();
+    return {recorder.log(), parser->detectedLineEnd(), parser->encodingErrorOccured()};
 }

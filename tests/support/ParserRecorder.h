@@ -8,7 +8,8 @@
 
 // Records a parse as one line of text, so that a test compares the whole of it at once:
 // every reported line as its number and a JSON array of its fields, then "end" or
-// "fail <code>". A call out of order is recorded as "!" and its name.
+// "fail <code>". A line still open at the failure shows as its number, "~" and its fields so
+// far. A call out of order is recorded as "!" and its name.
 class ParserRecorder : public ZRNCSVParserDelegate
 {
 public:
@@ -16,6 +17,11 @@ public:
     qint64 cancelAtCall = -1;
 
     const QString &log() const { return m_log; }
+    // The file named by the last document start.
+    const QString &csvFile() const { return m_csvFile; }
+
+    // How the log shows a line: its number and its fields as a JSON array.
+    static QString formatLine(const QString &number, const QJsonArray &fields);
 
     void parserDidStartDocument(ZRNCSVParser &parser, const QString &csvFile) override;
     void parserDidStartLine(ZRNCSVParser &parser, qint64 line) override;
@@ -27,8 +33,10 @@ public:
 private:
     void call(ZRNCSVParser &parser, bool expected, const char *name);
     void append(const QString &text);
+    void appendLine(const QString &number);
 
     QString m_log;
+    QString m_csvFile;
     qint64 m_calls = 0;
     qint64 m_line = 0;
     bool m_inDocument = false;
@@ -45,5 +53,16 @@ struct ParseOptions
     qsizetype chunkSize = 0; // 0: the parser's default
 };
 
-// The log of parsing bytes.
-QString parseLog(const QByteArray &bytes, const ParseOptions &options = {});
+struct ParseResult
+{
+    QString log;
+    qint64 detectedLineEnd;
+    bool encodingErrorOccured;
+};
+
+// Parses bytes from a stream.
+ParseResult parse(const QByteArray &bytes, const ParseOptions &options = {});
+inline QString parseLog(const QByteArray &bytes, const ParseOptions &options = {})
+{
+    return parse(bytes, options).log;
+}
