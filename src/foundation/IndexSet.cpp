@@ -92,6 +92,8 @@ void IndexSet::removeRange(qint64 location, qint64 length)
     if (length <= 0)
         return;
     const qint64 end = location + length;
+    if (isEmpty() || end <= m_ranges.front().location || location >= m_ranges.back().end())
+        return;
     std::vector<Range> kept;
     kept.reserve(m_ranges.size() + 1);
     auto it = std::lower_bound(m_ranges.begin(), m_ranges.end(), location,
