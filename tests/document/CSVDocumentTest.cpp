@@ -124,18 +124,6 @@ TEST(CSVDocumentTest, UndoingAnInsertionUnderAFilterDropsRowsOfEqualCellsFromIt)
     EXPECT_EQ(DocumentState::table(document), "a|b|a filtered=b cols=");
 }
 
-TEST(CSVDocumentTest, DisplayRowsFallBackToAllRowsAndResetTheMode)
-{
-    CSVDocument document;
-    document.setDisplayMode(CSVDocument::FilterMode);
-    document.setFilteredRowArrays(CSVRowList{});
-    EXPECT_EQ(document.numberOfRowsInTableView(), 0);
-    EXPECT_EQ(document.displayMode(), CSVDocument::FilterMode);
-    document.setFilteredRowArrays(std::nullopt);
-    EXPECT_EQ(document.numberOfRowsInTableView(), 1);
-    EXPECT_EQ(document.displayMode(), CSVDocument::AllRowsMode);
-}
-
 TEST(CSVDocumentTest, SelectionQueriesAnswerVisibleRowsAndShownColumns)
 {
     CSVDocument document;

@@ -78,12 +78,4 @@ TEST(IndexSetTest, QueriesAndIterationFollowTheRanges)
     EXPECT_EQ(IndexSet().begin(), IndexSet().end());
 }
 
-TEST(IndexSetTest, AMillionIndexesAddedOneByOneStayOneRange)
-{
-    IndexSet set;
-    for (qint64 i = 0; i < 1000000; ++i)
-        set.add(i);
-    EXPECT_EQ(describe(set), "0-999999 (1000000)");
-}
-
 } // namespace
