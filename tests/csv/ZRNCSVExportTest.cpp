@@ -49,7 +49,13 @@ INSTANTIATE_TEST_SUITE_P(Values, ZRNCSVExportEscapeTest, ::testing::Values(
     EscapeCase{"BackslashesAsTheyAre", u"C:\\dir\\"_qs, false, false, u"C:\\dir\\"_qs},
     EscapeCase{"LeadingCombiningMark", u"\u0301e"_qs, false, false, u"\"\u0301e\""_qs},
     EscapeCase{"TrailingCombiningMark", u"e\u0301"_qs, false, false, u"e\u0301"_qs},
-    EscapeCase{"Emoji", u"👍🏽"_qs, false, false, u"👍🏽"_qs}
+    EscapeCase{"Emoji", u"👍🏽"_qs, false, false, u"👍🏽"_qs},
+    // Long values are looked at eight characters at a time.
+    EscapeCase{"LongPlain", u"abcdefghijklmnopqrstuvwxyz"_qs, false, false, u"abcdefghijklmnopqrstuvwxyz"_qs},
+    EscapeCase{"LongWithParagraphSeparator", u"abc\u2029defghijk"_qs, false, false, u"\"abc\u2029defghijk\""_qs},
+    EscapeCase{"LongWithVerticalTab", u"abcdefg\vhijk"_qs, false, false, u"\"abcdefg\vhijk\""_qs},
+    EscapeCase{"LongWithQuoteInTheSecondEight", u"abcdefghij\"klmnopq"_qs, false, false, u"\"abcdefghij\"\"klmnopq\""_qs},
+    EscapeCase{"LongWithSemicolonAtTheEnd", u"abcdefghijklmnopq;"_qs, false, false, u"\"abcdefghijklmnopq;\""_qs}
 ), [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
