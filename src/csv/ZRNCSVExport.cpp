@@ -9,6 +9,7 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <array>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -135,6 +136,12 @@ private:
     const QList<QStringList> &m_rows;
 };
 
+// Separator and line-ending types 1 and 2 have their own text; any other value means the first.
+QString choiceOfType(int type, const std::array<const char16_t *, 3> &texts)
+{
+    return QString::fromUtf16(texts[type == 1 || type == 2 ? type : 0]);
+}
+
 QString encodingName(StringEncoding encoding)
 {
     const QString name = StringEncodingTable::displayName(encoding);
@@ -172,31 +179,13 @@ void ZRNCSVExport::setEncoding(StringEncoding encoding)
 void ZRNCSVExport::setSeparatorType(int separatorType)
 {
     m_separatorType = separatorType;
-    switch (separatorType) {
-    case 1:
-        m_delimiterString = QStringLiteral(";");
-        break;
-    case 2:
-        m_delimiterString = QStringLiteral("\t");
-        break;
-    default:
-        m_delimiterString = QStringLiteral(",");
-    }
+    m_delimiterString = choiceOfType(separatorType, {u",", u";", u"\t"});
 }
 
 void ZRNCSVExport::setLineEndType(int lineEndType)
 {
     m_lineEndType = lineEndType;
-    switch (lineEndType) {
-    case 1:
-        m_lineEndString = QStringLiteral("\r");
-        break;
-    case 2:
-        m_lineEndString = QStringLiteral("\n");
-        break;
-    default:
-        m_lineEndString = QStringLiteral("\r\n");
-    }
+    m_lineEndString = choiceOfType(lineEndType, {u"\r\n", u"\r", u"\n"});
 }
 
 TextConverter &ZRNCSVExport::converter()

@@ -98,15 +98,6 @@ INSTANTIATE_TEST_SUITE_P(Types, ZRNCSVExportLayoutTest, ::testing::Values(
 ), [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(ZRNCSVExportTest, SingleRowsFollowTheTypesToo)
-{
-    Output out;
-    out.writer.setSeparatorType(1);
-    out.writer.setLineEndType(2);
-    ASSERT_TRUE(out.writer.writeRow({u"a"_qs, u"b"_qs}));
-    EXPECT_EQ(out.buffer.data(), QByteArray("a;b\n"));
-}
-
 struct EncodingCase
 {
     const char *name;

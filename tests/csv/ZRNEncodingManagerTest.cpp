@@ -70,15 +70,6 @@ TEST_F(ZRNEncodingManagerTest, CharsetNamesLeadToTheirEncodingsAndBack)
         EXPECT_EQ(Manager::stringEncodingForMIMEEncoding(name), encoding) << name.toStdString();
 }
 
-TEST_F(ZRNEncodingManagerTest, WithoutAStoredListTheDefaultsAreOffered)
-{
-    const QList<StringEncoding> defaults = Manager::defaultEncodings();
-    EXPECT_EQ(Manager().enabledEncodings(), defaults);
-    for (const StringEncoding encoding : defaults)
-        EXPECT_TRUE(Manager::allAvailableStringEncodings().contains(encoding)) << encoding;
-    EXPECT_TRUE(defaults.contains(Manager::defaultCStringEncoding()));
-}
-
 TEST_F(ZRNEncodingManagerTest, StoredListSkipsWhatCannotBeConverted)
 {
     UserDefaults::standard().setObject(DefaultsKeys::Encodings,
