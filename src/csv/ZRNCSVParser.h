@@ -1,14 +1,15 @@
 #pragma once
 
 #include "StringEncoding.h"
+#include "ZRNCSVFieldText.h"
 #include "ZRNCSVInput.h"
+#include "ZRNPlainTextScanner.h"
 #include "ZRNTextUnits.h"
 
 #include "foundation/Error.h"
 
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -109,7 +110,9 @@ private:
     void resetWalk();
     void runParseLoop();
     void walkText();
-    void skipPlainText(QStringView text, bool isFinal);
+    const ZRNPlainTextScanner *plainText() const;
+    qsizetype skipPlainText(const ZRNPlainTextScanner &plain, const char16_t *data,
+                            qsizetype position, qsizetype size, bool isFinal);
     void processUnit(QStringView text, qsizetype start, qsizetype end);
     void processBetweenFields(char16_t c, bool isLineBreak, qsizetype start);
     void processInField(char16_t c, bool isLineBreak, qsizetype start);
@@ -126,8 +129,13 @@ private:
     qsizetype m_chunkSize = DefaultChunkSize;
     QString m_delimiter;
     char16_t m_delimiterCharacter = u',';
-    // Per ASCII character, a bit for each state in which it is plain field or comment text.
-    std::array<quint8, 128> m_plainCharacters{};
+    // The plain text of a field outside and inside quotation marks, and of a comment line.
+    ZRNPlainTextScanner m_unquotedText{ZRNCSVFieldText::QuotationMark,
+                                       ZRNCSVFieldText::EscapeCharacter, u',', true};
+    ZRNPlainTextScanner m_quotedText{ZRNCSVFieldText::QuotationMark,
+                                     ZRNCSVFieldText::EscapeCharacter,
+                                     ZRNCSVFieldText::EscapeCharacter, false};
+    ZRNPlainTextScanner m_commentText{u'\n', u'\n', u'\n', true};
     bool m_trimSpaces = false;
     bool m_hasStarted = false;
     Error m_error;
@@ -140,7 +148,7 @@ private:
     bool m_balancedEscapes = true;
     bool m_previousIsLineBreak = false;
     qsizetype m_fieldStart = 0;
-    bool m_fieldMayHoldQuotes = false;
+    qsizetype m_fieldQuotes = 0; // quotation marks in the open field
     QString m_fieldScratch;
     qint64 m_currentLine = 0;
 };
