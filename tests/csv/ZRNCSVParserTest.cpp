@@ -333,9 +333,9 @@ TEST(ParserTest, DelimitersThatWouldBeAmbiguousAreRefused)
 {
     auto parser = ZRNCSVParser::withCSVString(QStringLiteral("a"), StringEncodings::UTF8);
     QStringList outcomes;
-    for (const QString &delimiter : {"", "ab", "#", "\"", "\\", "\n", "\r", "\u2028", "|", " "}) {
+    for (const char *delimiter : {"", "ab", "#", "\"", "\\", "\n", "\r", "\u2028", "|", " "}) {
         try {
-            parser->setDelimiter(delimiter);
+            parser->setDelimiter(QString::fromUtf8(delimiter));
             outcomes += QStringLiteral("accepted ") + parser->delimiter();
         } catch (const std::invalid_argument &refusal) {
             outcomes += QString::fromUtf8(refusal.what());
