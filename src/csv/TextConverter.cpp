@@ -37,7 +37,7 @@ void TextConverter::reset()
 TextConverter::DecodeStatus TextConverter::decode(QByteArrayView bytes, QString &out, bool flush,
                                                   qsizetype *validByteCount)
 {
-    if (m_encoding != StringEncodings::UTF8 || !m_converter)
+    if (m_encoding != StringEncodings::UTF8)
         return decodeWithConverter(bytes, out, flush, validByteCount);
     switch (m_utf8Decoder.decode(bytes, out, flush, validByteCount)) {
     case Utf8Decoder::Status::Ok:

@@ -156,6 +156,8 @@ void ZRNCSVParser::setChunkSize(qsizetype chunkSize)
 
 void ZRNCSVParser::parse()
 {
+    if (m_hasStarted)
+        return;
     if (m_input.isAtEnd() || m_state == State::Cancelled || !m_error.isNull())
         restart();
     m_input.start(m_fileEncoding, m_chunkSize);

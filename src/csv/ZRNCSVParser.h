@@ -42,12 +42,14 @@ public:
     static QString errorDomain();
 
     // Each answers null, with the error in error when given, if the input cannot be opened.
+    // A parser on a file or a string reads it again on every parse; one on a stream cannot, and
+    // a second parse fails with a read error.
     //
-    // Reads the file at path; only such a parser reads its input again on a second parse.
+    // Reads the file at path.
     static std::unique_ptr<ZRNCSVParser>
     withContentsOfCSVFile(const QString &path, StringEncoding encoding, Error *error = nullptr);
     // Reads stream, which the parser owns from now on; a stream that is not open yet is opened
-    // for reading. A second parse of such a parser fails: a stream cannot be read again.
+    // for reading. The stream is at its end when a read answers no bytes.
     static std::unique_ptr<ZRNCSVParser>
     withStream(std::unique_ptr<QIODevice> stream, StringEncoding encoding, Error *error = nullptr);
     // Reads string as it reads in encoding; fails if the encoding cannot hold every character.
@@ -79,6 +81,7 @@ public:
 
     // Reads the whole input, making the delegate's calls on this thread. A parser that
     // reached the end, failed or was cancelled starts again from the beginning of its input.
+    // Called from one of the delegate's calls, it does nothing.
     void parse();
     // Meant for the delegate's calls: the parse stops after the current text unit, reports no
     // more lines or fields, and fails with the Cancelled error.

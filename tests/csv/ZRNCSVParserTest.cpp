@@ -161,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Parser, ParserBytesTest, testing::Values(
     BytesCase{"MacRoman", "\x8E", R"(1["é"] end)", StringEncodings::MacRoman},
     BytesCase{"InvalidByteAfterLines", "a\nb,c\nd\xFF\ne\nf", R"(1["a"] 2["b","c"] 3["d"] fail 1)"},
     BytesCase{"IncompleteLastCharacter", "a\nb\xE2\x82", R"(1["a"] 2["b"] fail 1)"},
+    BytesCase{"UnknownEncoding", "a", "fail 1", 0x12345},
     BytesCase{"OddUtf16ByteCount", "\xFF\xFE" + utf16le(u"a\n") + "b", R"(1["a"] fail 1)",
               StringEncodings::UTF16}
 ), [](const auto &info) { return std::string(info.param.name); });
@@ -349,8 +350,8 @@ TEST(ParserTest, DelimitersThatWouldBeAmbiguousAreRefused)
                            "\u2028 cannot be used as a delimiter", "accepted |", "accepted  "}));
 }
 
-// Changes the delimiter while the parse runs.
-class DelimiterChanger : public ParserRecorder
+// Tries to change the delimiter, and to parse again, while the parse runs.
+class Meddler : public ParserRecorder
 {
 public:
     QString refusal;
@@ -358,6 +359,7 @@ public:
     void parserDidStartLine(ZRNCSVParser &parser, qint64 line) override
     {
         ParserRecorder::parserDidStartLine(parser, line);
+        parser.parse();
         try {
             parser.setSeparatorType(1);
         } catch (const std::invalid_argument &error) {
@@ -366,13 +368,13 @@ public:
     }
 };
 
-TEST(ParserTest, DelimiterCannotChangeDuringAParse)
+TEST(ParserTest, CallsFromTheDelegateCannotDisturbTheParse)
 {
     auto parser = ZRNCSVParser::withCSVString(QStringLiteral("a;b,c"), StringEncodings::UTF8);
-    DelimiterChanger changer;
-    parser->setParserDelegate(&changer);
+    Meddler meddler;
+    parser->setParserDelegate(&meddler);
     parser->parse();
-    EXPECT_EQ(changer.log() + u'|' + changer.refusal,
+    EXPECT_EQ(meddler.log() + u'|' + meddler.refusal,
               QStringLiteral(R"(1["a;b","c"] end|You cannot set a delimiter after parsing )"
                              "has started"));
     parser->setSeparatorType(1);
