@@ -8,6 +8,7 @@ const QList<BenchCommand> &benchCommands()
         {"generate", "ROWS FILE", generateCommand},
         {"parse", ParserBenchOptions::Usage, parseCommand},
         {"dump", ParserBenchOptions::Usage, dumpCommand},
+        {"open", "FILE", openCommand},
     };
     return s_commands;
 }

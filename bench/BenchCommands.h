@@ -18,3 +18,4 @@ const QList<BenchCommand> &benchCommands();
 int generateCommand(const QStringList &arguments);
 int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
+int openCommand(const QStringList &arguments);

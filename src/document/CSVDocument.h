@@ -1,0 +1,210 @@
+#pragma once
+
+#include "CSVFindReplaceState.h"
+#include "CSVImportExportPreset.h"
+#include "CSVReadFailure.h"
+#include "CSVRowStore.h"
+#include "CSVSelection.h"
+#include "CSVTableColumns.h"
+
+#include "foundation/IndexSet.h"
+#include "foundation/UndoManager.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QVariantMap>
+
+#include <memory>
+#include <optional>
+
+class Error;
+
+// One open table: its rows, the columns that show them in display order, the selection, the
+// undo history and the per-document state of search and find. Every change to the table goes
+// through the primitives below; each records its inverse first, so a command made of several
+// primitives undoes as one step, which the command then names.
+//
+// The window is a thin view: what it must do after a change (reload, select, scroll, refresh
+// its status line) reaches it through the signals, so all of this runs without a window.
+class CSVDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum DisplayMode { AllRowsMode = 1, FilterMode = 2, DuplicateRowsMode = 3 };
+
+    // The empty document: one row of four empty cells.
+    explicit CSVDocument(QObject *parent = nullptr);
+    ~CSVDocument() override;
+
+    // Reading. A file that cannot be opened fails with an error naming it and the reason. A
+    // file that stops reading part way gives the rows before the failure, readFailure() and a
+    // read-only document.
+    //
+    // The document of a file read under the preset; its export preset takes the preset's
+    // values except trimming, which only applies to reading.
+    static std::unique_ptr<CSVDocument>
+    withContentsOfURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
+    // A document holding exactly these rows, with no header row.
+    static std::unique_ptr<CSVDocument> withRows(CSVRowList rows,
+                                                 const CSVImportExportPreset &preset);
+    // Reads the file under the import preset and takes its rows; the undo history, the filter
+    // and the selection refer to the old rows and are dropped.
+    bool readFromURL(const QString &path, Error *error);
+    // Reads the file again and forgets every unsaved change.
+    bool revertToContentsOfURL(const QString &path, Error *error);
+    // Reads the document's file again in another encoding; unsaved changes stay unsaved.
+    bool reopenWithEncoding(StringEncoding encoding, Error *error);
+    // Appends the rows of another file as one undoable step, adding numbered columns for
+    // longer rows. A file that stops reading part way appends nothing and fails.
+    bool insertRowsFromURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
+
+    const QString &filePath() const { return m_filePath; }
+    const QDateTime &fileModificationDate() const { return m_fileModificationDate; }
+    const CSVImportExportPreset &importPreset() const { return m_importPreset; }
+    void setImportPreset(const CSVImportExportPreset &preset) { m_importPreset = preset; }
+    const CSVImportExportPreset &exportPreset() const { return m_exportPreset; }
+    void setExportPreset(const CSVImportExportPreset &preset) { m_exportPreset = preset; }
+    const std::optional<CSVReadFailure> &readFailure() const { return m_readFailure; }
+
+    // Rows of different lengths (or none) were read: the window asks whether to pad the short
+    // rows or to open the document read-only, and answers with one of the two operations.
+    bool isColumnMismatchQuestionPending() const { return m_columnMismatchQuestionPending; }
+    // Pads the short rows; a change no undo takes back.
+    void fixColumnMismatch();
+    void openReadOnlyForColumnMismatch();
+
+    // The table.
+    const CSVRowList &rowArrays() const { return m_rows.rows(); }
+    // Takes the list as the document's rows, without undo.
+    void setRowArrays(CSVRowList rows) { m_rows.setRows(std::move(rows)); }
+    qint64 numberOfColumns() const { return m_numberOfColumns; }
+    void setNumberOfColumns(qint64 count) { m_numberOfColumns = count; }
+    const CSVRowList *filteredRowArrays() const { return m_rows.filteredRows(); }
+    void setFilteredRowArrays(std::optional<CSVRowList> rows);
+    // The rows the table shows; every row index the table reports refers to this list.
+    const CSVRowList &displayRowArrays();
+    int displayMode() const { return m_displayMode; }
+    void setDisplayMode(int mode) { m_displayMode = mode; }
+    const CSVRowPtr &firstRowArray() const { return m_firstRowArray; }
+    const QVariantMap &attributes() const { return m_attributes; }
+    void setAttributes(const QVariantMap &attributes) { m_attributes = attributes; }
+    // Pads every row shorter than numberOfColumns with empty cells. Not undoable.
+    void fixRows();
+
+    // The columns, in display order.
+    const CSVTableColumns &tableColumns() const { return m_columns; }
+    // Discards the columns and makes one per cell position (see CSVTableColumns::build).
+    void buildTableViewColumns();
+    qint64 indexOfColumnWithIdentifier(const QString &identifier) const;
+    IndexSet indexSetWithColumnIndex() const { return m_columns.indexSetWithColumnIndex(); }
+    // Width and alignment are view settings: not undoable, no unsaved change.
+    void setColumnWidth(qint64 index, double width);
+    void setColumnContentAlignment(qint64 index, TextAlignment alignment);
+
+    // The selection, as the table reports it.
+    const IndexSet &selectedRowIndexes() const { return m_selection.rows(); }
+    const IndexSet &selectedColumnIndexes() const { return m_selection.columns(); }
+    void selectRowIndexes(const IndexSet &rows, bool extend);
+    void selectColumnIndexes(const IndexSet &columns, bool extend);
+    void deselectRow(qint64 row);
+    CSVRowList selectedRows();
+    std::vector<CSVTableColumn> selectedColumns() const;
+    qint64 numberOfSelectedRows() const { return m_selection.rows().count(); }
+    qint64 numberOfSelectedColumns() const { return m_selection.columns().count(); }
+
+    // False once the user chose to open ragged rows read-only, or when reading failed part way:
+    // such a document is never saved over its file.
+    bool isEditable() const { return !m_isReadOnly && !m_readFailure; }
+    bool columnMismatch() const { return m_columnMismatch; }
+    // A read-only document never has unsaved changes.
+    bool hasUnsavedChanges() const { return isEditable() && m_undoManager.hasUnsavedChanges(); }
+
+    // Row primitives. Indexes are positions in rowArrays, not in the visible rows.
+    void removeCSVRow(const CSVRowPtr &row);
+    void removeCSVRowsAtIndexes(const IndexSet &indexes);
+    void removeCSVRowsInRange(qint64 location, qint64 length);
+    void replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow);
+    void insertCSVRow(const CSVRowPtr &row, qint64 index);
+    void insertCSVRows(const CSVRowList &rows, qint64 index);
+    void insertCSVRowsAtIndexes(const CSVRowList &rows, const IndexSet &indexes);
+    void setRowsArrayUndoable(const CSVRowList &rows);
+
+    // Column primitives. Indexes are display positions; a column is found by its identifier.
+    void removeTableColumn(const CSVTableColumn &column);
+    void insertTableColumn(const CSVTableColumn &column, qint64 index);
+    void quietInsertTableColumn(const CSVTableColumn &column, qint64 index);
+    void moveTableColumn(qint64 from, qint64 to);
+    void tableColumnSetTitle(const CSVTableColumn &column, const QString &title);
+
+    // Cell primitive. A cell past the end of a short row first extends the row with empty
+    // cells (not undoable), so undo restores the empty text.
+    void setStringValue(const QString &value, const CSVRowPtr &row, qint64 position);
+
+    // Data source of the table; column indexes are display positions, rows visible rows.
+    qint64 numberOfRowsInTableView();
+    QString objectValueForTableColumn(qint64 column, qint64 row);
+    bool shouldEditTableColumn(qint64 column, qint64 row) const;
+    void setObjectValueForTableColumn(const QString &text, qint64 column, qint64 row);
+    bool shouldReorderColumn(qint64 from, qint64 to) const;
+    // The user dragged a column: moves it and records the move as one step.
+    void tableViewColumnDidMove(qint64 oldIndex, qint64 newIndex);
+
+    // Window hooks of the search and find features; each tells the window through a signal.
+    void updateUI();
+    void buildAndSetSearchMenu();
+    void resetSearchField();
+    void resetFindResults();
+
+    UndoManager &undoManager() { return m_undoManager; }
+    const UndoManager &undoManager() const { return m_undoManager; }
+    CSVFindReplaceState &findReplaceState() { return m_findReplace; }
+    const CSVFindReplaceState &findReplaceState() const { return m_findReplace; }
+
+signals:
+    // The table's contents changed: read everything again, the row selection included.
+    void reloadData();
+    void columnsChanged();
+    void selectionChanged();
+    void scrollRowToVisible(qint64 row);
+    void scrollColumnToVisible(qint64 column);
+    void uiUpdateRequested();
+    void searchMenuRebuildRequested();
+    void searchFieldResetRequested();
+    void findResultsResetRequested();
+    // Raised after a revert or an append found ragged rows: ask the question now.
+    void columnMismatchQuestionRaised();
+
+private:
+    void registerUndo(UndoManager::Action inverse)
+    {
+        m_undoManager.registerUndo(std::move(inverse));
+    }
+    void reload();
+    void afterRowsInserted(qint64 index, qint64 count);
+    void reinsertCSVRow(const CSVRowPtr &row, qint64 index, qint64 filterIndex);
+    void insertColumn(const CSVTableColumn &column, qint64 index);
+    void afterColumnsChanged();
+    void takeReadRows(CSVRowList rows);
+    void rebuildAfterReread();
+    void raiseColumnMismatchQuestion();
+
+    CSVRowStore m_rows;
+    qint64 m_numberOfColumns = 4;
+    int m_displayMode = AllRowsMode;
+    CSVRowPtr m_firstRowArray;
+    QVariantMap m_attributes;
+    CSVTableColumns m_columns;
+    CSVSelection m_selection;
+    bool m_isReadOnly = false;
+    bool m_columnMismatch = false;
+    bool m_undoColumnMoveDontTrack = false;
+    bool m_columnMismatchQuestionPending = false;
+    CSVImportExportPreset m_importPreset;
+    CSVImportExportPreset m_exportPreset;
+    QString m_filePath;
+    QDateTime m_fileModificationDate;
+    std::optional<CSVReadFailure> m_readFailure;
+    CSVFindReplaceState m_findReplace;
+    UndoManager m_undoManager;
+};

@@ -1,0 +1,104 @@
+#include "CSVDocumentReader.h"
+
+#include "csv/ZRNCSVParser.h"
+
+#include "foundation/LocalizedStrings.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+// The parser's own open error says only that it failed; this one says which file and why.
+bool checkReadable(const QString &path, Error *error)
+{
+    QString reason;
+    if (QFileInfo(path).isDir()) {
+        reason = localized("LSReadIsAFolder");
+    } else {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            return true;
+        reason = file.errorString();
+    }
+    Error::report(error, Error(CSVDocumentReader::errorDomain(), CSVDocumentReader::CannotOpenFile,
+                               localized("LSReadOpenFailed").arg(path, reason)));
+    return false;
+}
+
+} // namespace
+
+QString CSVDocumentReader::errorDomain()
+{
+    return QStringLiteral("TabwrightDocumentErrorDomain");
+}
+
+std::optional<CSVDocumentReader::Result>
+CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset, Error *error)
+{
+    if (!checkReadable(path, error))
+        return std::nullopt;
+    Error parserError;
+    std::unique_ptr<ZRNCSVParser> parser =
+        ZRNCSVParser::withContentsOfCSVFile(path, preset.stringEncoding(), &parserError);
+    if (!parser) {
+        Error::report(
+            error,
+            Error(errorDomain(), CannotOpenFile,
+                  localized("LSReadOpenFailed").arg(path, parserError.localizedDescription())));
+        return std::nullopt;
+    }
+    CSVDocumentReader reader;
+    parser->setParserDelegate(&reader);
+    parser->setSeparatorType(preset.separatorType());
+    parser->setTrimSpaces(preset.trimSpaces());
+    parser->parse();
+
+    Result &result = reader.m_result;
+    if (!reader.m_failure.isNull() || parser->encodingErrorOccured()) {
+        result.failure = CSVReadFailure{qint64(result.rows.size()), preset.stringEncoding(),
+                                        reader.m_failure.localizedDescription()};
+    }
+    return std::move(result);
+}
+
+void CSVDocumentReader::parserDidStartDocument(ZRNCSVParser &, const QString &)
+{
+    m_row.clear();
+}
+
+void CSVDocumentReader::parserDidStartLine(ZRNCSVParser &, qint64)
+{
+    m_row.clear();
+}
+
+void CSVDocumentReader::parserDidReadField(ZRNCSVParser &, QStringView field)
+{
+    m_row.appendField(field);
+}
+
+void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &, qint64)
+{
+    if (m_row.isBlankLine())
+        return;
+    const qint64 length = m_row.count();
+    if (m_result.rows.empty()) {
+        m_result.shortest = m_result.longest = length;
+    } else {
+        m_result.shortest = std::min(m_result.shortest, length);
+        m_result.longest = std::max(m_result.longest, length);
+    }
+    m_result.rows.push_back(m_row.makeRow(m_slabs));
+}
+
+void CSVDocumentReader::parserDidEndDocument(ZRNCSVParser &, const QString &)
+{
+    m_row.clear();
+}
+
+void CSVDocumentReader::parserDidFailWithError(ZRNCSVParser &, const Error &error)
+{
+    m_failure = error;
+}

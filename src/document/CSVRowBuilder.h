@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CSVRow.h"
+#include "CSVRowSlabs.h"
+
+#include <QStringView>
+
+#include <string>
+#include <vector>
+
+// Collects the fields of one line as the parser reports them, in buffers kept from row to row,
+// and makes the compact row at the end of the line.
+class CSVRowBuilder
+{
+public:
+    void clear();
+    void appendField(QStringView field);
+
+    qsizetype count() const { return qsizetype(m_ends.size()); }
+    // A blank line: exactly one field, and that one empty.
+    bool isBlankLine() const { return m_ends.size() == 1 && m_ends.front() == 0; }
+
+    CSVRowPtr makeRow() const { return std::make_shared<CSVRow>(*this); }
+    // The row and its cells in the slabs.
+    CSVRowPtr makeRow(CSVRowSlabs &slabs) const
+    {
+        return std::allocate_shared<CSVRow>(CSVRowSlabAllocator<CSVRow>(slabs), *this, &slabs);
+    }
+
+    const std::u16string &text() const { return m_text; }
+    const std::vector<quint32> &ends() const { return m_ends; }
+
+private:
+    std::u16string m_text;
+    std::vector<quint32> m_ends;
+};

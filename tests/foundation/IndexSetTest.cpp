@@ -1,0 +1,81 @@
+#include "foundation/IndexSet.h"
+
+#include "foundation/NotFound.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// "0-2 5 9-10": the ranges as a reader would write them.
+std::string describe(const IndexSet &set)
+{
+    QStringList parts;
+    for (const IndexSet::Range &r : set.ranges()) {
+        parts << (r.length == 1 ? QString::number(r.location)
+                                : QStringLiteral("%1-%2").arg(r.location).arg(r.end() - 1));
+    }
+    return QStringLiteral("%1 (%2)").arg(parts.join(u' ')).arg(set.count()).toStdString();
+}
+
+struct EditCase
+{
+    const char *name;
+    std::function<void(IndexSet &)> edit;
+    const char *expected;
+};
+
+class IndexSetEditTest : public ::testing::TestWithParam<EditCase>
+{};
+
+TEST_P(IndexSetEditTest, KeepsRangesSortedDisjointAndMerged)
+{
+    IndexSet set{2, 3, 4, 8, 9, 15};
+    GetParam().edit(set);
+    EXPECT_EQ(describe(set), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, IndexSetEditTest,
+    ::testing::Values(
+        EditCase{"Unchanged", [](IndexSet &) {}, "2-4 8-9 15 (6)"},
+        EditCase{"AddAdjacentMerges", [](IndexSet &s) { s.add(5); }, "2-5 8-9 15 (7)"},
+        EditCase{"AddBridgesTwoRanges", [](IndexSet &s) { s.addRange(5, 3); }, "2-9 15 (9)"},
+        EditCase{"AddSpanningAll", [](IndexSet &s) { s.addRange(0, 20); }, "0-19 (20)"},
+        EditCase{"AddInsideIsNoChange", [](IndexSet &s) { s.add(3); }, "2-4 8-9 15 (6)"},
+        EditCase{"AddBeforeFirst", [](IndexSet &s) { s.add(0); }, "0 2-4 8-9 15 (7)"},
+        EditCase{"RemoveSplits", [](IndexSet &s) { s.remove(3); }, "2 4 8-9 15 (5)"},
+        EditCase{"RemoveAcrossRanges", [](IndexSet &s) { s.removeRange(4, 5); }, "2-3 9 15 (4)"},
+        EditCase{"RemoveAbsent", [](IndexSet &s) { s.remove(12); }, "2-4 8-9 15 (6)"},
+        EditCase{"ShiftUpSplitsAtStart", [](IndexSet &s) { s.shiftIndexes(3, 2); },
+                 "2 5-6 10-11 17 (6)"},
+        EditCase{"ShiftDownDropsTheGap", [](IndexSet &s) { s.shiftIndexes(9, -2); },
+                 "2-4 7 13 (5)"},
+        EditCase{"ShiftDownMergesNeighbours", [](IndexSet &s) { s.shiftIndexes(8, -3); },
+                 "2-6 12 (6)"},
+        EditCase{"AddOtherSet",
+                 [](IndexSet &s) {
+                     s.add(IndexSet{1, 10, 16});
+                 },
+                 "1-4 8-10 15-16 (9)"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(IndexSetTest, QueriesAndIterationFollowTheRanges)
+{
+    const IndexSet set{7, 1, 2, 3};
+    std::vector<qint64> walked(set.begin(), set.end());
+    EXPECT_EQ(walked, (std::vector<qint64>{1, 2, 3, 7}));
+    EXPECT_TRUE(set.contains(3));
+    EXPECT_FALSE(set.contains(4));
+    EXPECT_FALSE(set.contains(0));
+    EXPECT_EQ(set.firstIndex(), 1);
+    EXPECT_EQ(set.lastIndex(), 7);
+    EXPECT_EQ(IndexSet().firstIndex(), NotFound);
+    EXPECT_EQ(IndexSet().begin(), IndexSet().end());
+}
+
+} // namespace
