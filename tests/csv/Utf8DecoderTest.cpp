@@ -1,6 +1,7 @@
 #include "csv/Utf8Decoder.h"
 
 #include "support/QtPrinters.h"
+#include "support/RandomText.h"
 
 #include <gtest/gtest.h>
 
@@ -95,10 +96,7 @@ TEST(Utf8DecoderTest, AgreesWithIcuWhereverTheInputIsSplit)
 {
     std::mt19937 random(7);
     for (int round = 0; round < 5000; ++round) {
-        QByteArray bytes;
-        const auto fragments = random() % 12;
-        for (unsigned i = 0; i < fragments; ++i)
-            bytes += s_fragments[random() % s_fragments.size()];
+        const auto bytes = randomlyJoined<QByteArray>(random, s_fragments, 11);
         ASSERT_EQ(decodeInPieces(bytes, random), decodeWithIcu(bytes)) << bytes.toHex(' ').data();
     }
 }
