@@ -31,12 +31,30 @@ TextConverter::~TextConverter()
 
 void TextConverter::reset()
 {
+    m_utf8Decoder.reset();
     if (m_converter)
         ucnv_reset(m_converter);
 }
 
 TextConverter::DecodeStatus TextConverter::decode(QByteArrayView bytes, QString &out, bool flush,
                                                   qsizetype *validByteCount)
+{
+    if (m_encoding != StringEncodings::UTF8)
+        return decodeWithConverter(bytes, out, flush, validByteCount);
+    switch (m_utf8Decoder.decode(bytes, out, flush, validByteCount)) {
+    case Utf8Decoder::Status::Ok:
+        return DecodeStatus::Ok;
+    case Utf8Decoder::Status::Invalid:
+        return DecodeStatus::Invalid;
+    case Utf8Decoder::Status::Truncated:
+        return DecodeStatus::Truncated;
+    }
+    return DecodeStatus::Invalid;
+}
+
+TextConverter::DecodeStatus TextConverter::decodeWithConverter(QByteArrayView bytes, QString &out,
+                                                               bool flush,
+                                                               qsizetype *validByteCount)
 {
     if (validByteCount)
         *validByteCount = 0;
