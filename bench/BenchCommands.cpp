@@ -1,5 +1,6 @@
 #include "BenchCommands.h"
 
+#include "BenchWriteOptions.h"
 #include "ParserBenchOptions.h"
 
 const QList<BenchCommand> &benchCommands()
@@ -10,8 +11,8 @@ const QList<BenchCommand> &benchCommands()
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
         {"detect", "FILE", detectCommand},
-        {"write", "IN OUT [--encoding N] [--separator T] [--line-ending L] [--repeat N]",
-         writeCommand},
+        {"write", BenchWriteOptions::Usage, writeCommand},
+        {"save", BenchWriteOptions::Usage, saveCommand},
     };
     return s_commands;
 }

@@ -21,3 +21,4 @@ int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
 int detectCommand(const QStringList &arguments);
 int writeCommand(const QStringList &arguments);
+int saveCommand(const QStringList &arguments);

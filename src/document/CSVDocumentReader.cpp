@@ -9,30 +9,25 @@
 
 #include <algorithm>
 
-namespace {
-
-// The parser's own open error says only that it failed; this one says which file and why.
-bool checkReadable(const QString &path, Error *error)
-{
-    QString reason;
-    if (QFileInfo(path).isDir()) {
-        reason = localized("LSReadIsAFolder");
-    } else {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            return true;
-        reason = file.errorString();
-    }
-    Error::report(error, Error(CSVDocumentReader::errorDomain(), CSVDocumentReader::CannotOpenFile,
-                               localized("LSReadOpenFailed").arg(path, reason)));
-    return false;
-}
-
-} // namespace
-
 QString CSVDocumentReader::errorDomain()
 {
     return QStringLiteral("TabwrightDocumentErrorDomain");
+}
+
+// The parser's own open error says only that it failed; this one says which file and why.
+bool CSVDocumentReader::checkReadable(const QString &path, Error *error)
+{
+    if (QFileInfo(path).isDir())
+        return reportCannotOpen(path, localized("LSReadIsAFolder"), error);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) || reportCannotOpen(path, file.errorString(), error);
+}
+
+bool CSVDocumentReader::reportCannotOpen(const QString &path, const QString &reason, Error *error)
+{
+    Error::report(error, Error(errorDomain(), CannotOpenFile,
+                               localized("LSReadOpenFailed").arg(path, reason)));
+    return false;
 }
 
 std::optional<CSVDocumentReader::Result>
@@ -44,10 +39,7 @@ CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset
     std::unique_ptr<ZRNCSVParser> parser =
         ZRNCSVParser::withContentsOfCSVFile(path, preset.stringEncoding(), &parserError);
     if (!parser) {
-        Error::report(
-            error,
-            Error(errorDomain(), CannotOpenFile,
-                  localized("LSReadOpenFailed").arg(path, parserError.localizedDescription())));
+        reportCannotOpen(path, parserError.localizedDescription(), error);
         return std::nullopt;
     }
     CSVDocumentReader reader;

@@ -31,6 +31,11 @@ public:
     static std::optional<Result> read(const QString &path, const CSVImportExportPreset &preset,
                                       Error *error);
 
+    // Whether the file can be opened for reading; if not, false and the error read() gives.
+    static bool checkReadable(const QString &path, Error *error);
+    // Fills error with the failure to open the file for the reason; answers false.
+    static bool reportCannotOpen(const QString &path, const QString &reason, Error *error);
+
     static QString errorDomain();
     enum ErrorCode : qint64 { CannotOpenFile = 1, ReadFailed = 2 };
 
