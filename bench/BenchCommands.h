@@ -9,6 +9,8 @@ struct BenchCommand
     const char *name;
     const char *usage;
     int (*run)(const QStringList &arguments);
+    // The mode shows windows: it runs under a QApplication on the offscreen platform.
+    bool needsWidgets = false;
 };
 
 // The table of modes, in the order the usage text lists them.
@@ -19,3 +21,4 @@ int generateCommand(const QStringList &arguments);
 int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
+int windowCommand(const QStringList &arguments);
