@@ -142,6 +142,8 @@ TEST_F(DocumentWindowTest, HeaderArrowOpensTheMenuWhileAClickBesideItSelects)
     m_document->selectRowIndexes({0}, false);
     const auto [left, right] = header().arrowHotZone(1);
     const int y = header().height() / 2;
+    const QColor arrow = header().grab().toImage().pixelColor(right - 7, 7);
+    EXPECT_GT(arrow.blue(), arrow.red() + 40) << "no arrow drawn at the right of the header";
 
     QTest::mouseClick(header().viewport(), Qt::LeftButton, {}, QPoint((left + right) / 2, y));
     WAIT_UNTIL(window.columnContextMenu()->isVisible());
