@@ -84,9 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Parser, ParserReadingTest, testing::Values(
     ReadingCase{"CombiningMarkAfterDelimiter", "a,\u0301b", R"(1["a","b"] end)"},
     ReadingCase{"CombiningMarkAfterQuote", "\"\u0301a\",b", R"(1["́a","b"] end)"},
     ReadingCase{"EmojiAndCJK", "😀,漢字\n👍🏽,x", R"(1["😀","漢字"] 2["👍🏽","x"] end)"},
-    ReadingCase{"Tab", "a\tb,c", R"(1["a","b,c"] end)", delimitedBy("\t")},
-    ReadingCase{"VerticalBar", "a|b", R"(1["a","b"] end)", delimitedBy("|")},
-    ReadingCase{"NonAsciiDelimiter", "a§b", R"(1["a","b"] end)", delimitedBy("§")}
+    ReadingCase{"Tab", "a\tb,c", R"(1["a","b,c"] end)", delimitedBy("\t")}
 ), [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -379,19 +377,6 @@ TEST(ParserTest, CallsFromTheDelegateCannotDisturbTheParse)
                              "has started"));
     parser->setSeparatorType(1);
     EXPECT_EQ(parser->delimiter(), QStringLiteral(";"));
-}
-
-TEST(ParserTest, SeparatorTypesMapToDelimiters)
-{
-    auto parser = ZRNCSVParser::withCSVString(QString(), StringEncodings::UTF8);
-    QList<qint64> types;
-    for (const qint64 type : {1, 2, 0, 7}) {
-        parser->setSeparatorType(type);
-        types += parser->separatorType();
-    }
-    parser->setDelimiter(QStringLiteral("|"));
-    types += parser->separatorType();
-    EXPECT_EQ(types, QList<qint64>({1, 2, 0, 0, NotFound}));
 }
 
 TEST_F(ParserFileTest, SeparatorGuessTakesTheFirstSeparatorByteOfTheFirstLine)
