@@ -32,6 +32,11 @@ bool endsUnlessExtended(char16_t c)
 
 } // namespace
 
+bool ZRNTextUnits::isOrdinary(char16_t c)
+{
+    return !QChar::isSurrogate(c) && clusterBreak(c) == U_GCB_OTHER;
+}
+
 ZRNTextUnits::~ZRNTextUnits()
 {
     if (m_iterator)

@@ -22,6 +22,10 @@ public:
     ZRNTextUnits(const ZRNTextUnits &) = delete;
     ZRNTextUnits &operator=(const ZRNTextUnits &) = delete;
 
+    // Whether c, beyond ASCII, is a unit of its own between two such characters: it joins
+    // neither of them (no mark, joiner, jamo, regional indicator, surrogate or control).
+    static bool isOrdinary(char16_t c);
+
     // The text to split; call again whenever it changed, moved or grew. Positions handed to
     // unitEnd afterwards must still be unit boundaries of the whole text.
     void setText(QStringView text)
