@@ -244,8 +244,9 @@ inline qsizetype ZRNCSVParser::skipPlainText(const ZRNPlainTextScanner &plain, c
     // The last plain character may begin one unit with what follows it: leave it to the walk.
     if (end > position && (end == size ? !isFinal : data[end] >= 0x80))
         --end;
+    // No line break is plain.
     if (end > position)
-        m_previousIsLineBreak = ZRNCSVFieldText::isLineBreak(data[end - 1]);
+        m_previousIsLineBreak = false;
     return end;
 }
 
