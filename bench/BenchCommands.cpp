@@ -9,6 +9,9 @@ const QList<BenchCommand> &benchCommands()
         {"parse", ParserBenchOptions::Usage, parseCommand},
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
+        {"detect", "FILE", detectCommand},
+        {"write", "IN OUT [--encoding N] [--separator T] [--line-ending L] [--repeat N]",
+         writeCommand},
     };
     return s_commands;
 }

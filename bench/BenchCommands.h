@@ -19,3 +19,5 @@ int generateCommand(const QStringList &arguments);
 int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
+int detectCommand(const QStringList &arguments);
+int writeCommand(const QStringList &arguments);

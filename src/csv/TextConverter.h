@@ -48,6 +48,8 @@ public:
 private:
     DecodeStatus decodeWithConverter(QByteArrayView bytes, QString &out, bool flush,
                                      qsizetype *validByteCount);
+    // UTF-8 without ICU; false, leaving out as it was, on text UTF-8 cannot hold.
+    static bool encodeUtf8(QStringView text, QByteArray &out);
 
     StringEncoding m_encoding;
     UConverter *m_converter = nullptr;
