@@ -129,6 +129,7 @@ void ZRNCSVParser::setDelimiter(const QString &delimiter)
             QStringLiteral("%1 cannot be used as a delimiter").arg(delimiter).toStdString());
     m_delimiter = delimiter;
     m_delimiterCharacter = delimiter.front().unicode();
+    m_units.setDelimiter(m_delimiterCharacter);
 
     m_unquotedText = ZRNPlainTextScanner(Quote, Escape, m_delimiterCharacter);
 }
