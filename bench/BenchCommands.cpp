@@ -13,6 +13,7 @@ const QList<BenchCommand> &benchCommands()
         {"detect", "FILE", detectCommand},
         {"write", BenchWriteOptions::Usage, writeCommand},
         {"save", BenchWriteOptions::Usage, saveCommand},
+        {"window", "FILE", windowCommand, true},
     };
     return s_commands;
 }

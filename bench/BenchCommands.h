@@ -9,6 +9,8 @@ struct BenchCommand
     const char *name;
     const char *usage;
     int (*run)(const QStringList &arguments);
+    // The mode shows windows: it runs under a QApplication on the offscreen platform.
+    bool needsWidgets = false;
 };
 
 // The table of modes, in the order the usage text lists them.
@@ -22,3 +24,4 @@ int openCommand(const QStringList &arguments);
 int detectCommand(const QStringList &arguments);
 int writeCommand(const QStringList &arguments);
 int saveCommand(const QStringList &arguments);
+int windowCommand(const QStringList &arguments);

@@ -1,7 +1,9 @@
 #include "BenchCommands.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -14,18 +16,26 @@ int usage()
     return 2;
 }
 
+const BenchCommand *findCommand(int argc, char *argv[])
+{
+    for (const BenchCommand &command : benchCommands()) {
+        if (argc > 1 && qstrcmp(argv[1], command.name) == 0)
+            return &command;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.isEmpty())
+    const BenchCommand *command = findCommand(argc, argv);
+    if (command && command->needsWidgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application =
+        command && command->needsWidgets ? std::make_unique<QApplication>(argc, argv)
+                                         : std::make_unique<QCoreApplication>(argc, argv);
+    if (!command)
         return usage();
-    const QString mode = arguments.takeFirst();
-    for (const BenchCommand &command : benchCommands()) {
-        if (mode == QLatin1String(command.name))
-            return command.run(arguments);
-    }
-    return usage();
+    return command->run(QCoreApplication::arguments().mid(2));
 }

@@ -1,6 +1,7 @@
 #include "Utf8Decoder.h"
 
 #include <algorithm>
+#include <bit>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -57,17 +58,23 @@ char16_t *append(char16_t *out, char32_t c)
     return out;
 }
 
-// Widens the ASCII bytes from bytes[i] on, as many as come in a row.
+// Widens the ASCII bytes from bytes[i] on, as many as come in a row. out has room for a
+// code unit for every byte up to size.
 qsizetype widenAscii(const uchar *bytes, qsizetype i, qsizetype size, char16_t *&out)
 {
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= size; i += 16, out += 16) {
+    while (i + 16 <= size) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
-        if (_mm_movemask_epi8(chunk))
-            break;
+        // All sixteen are stored; those from the first non-ASCII byte on are written again.
         _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_unpacklo_epi8(chunk, zero));
         _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 8), _mm_unpackhi_epi8(chunk, zero));
+        const auto nonAscii = static_cast<unsigned>(_mm_movemask_epi8(chunk));
+        const int ascii = nonAscii ? std::countr_zero(nonAscii) : 16;
+        i += ascii;
+        out += ascii;
+        if (ascii < 16)
+            return i;
     }
 #endif
     for (; i < size && bytes[i] < 0x80; ++i)

@@ -6,8 +6,6 @@
 
 #include <QIODevice>
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 #include <array>
 
@@ -39,26 +37,6 @@ bool needsQuotes(char16_t c)
         return (s_lowQuoteTriggers >> c) & 1;
     // The other line breaks of the reader: NEL, LINE SEPARATOR, PARAGRAPH SEPARATOR.
     return c >= 0x85 && (c == 0x85 || c == 0x2028 || c == 0x2029);
-}
-
-// Whether the reader, which walks text by grapheme clusters, would join the value's first
-// character to whatever stands before it (a separator) and so lose it.
-bool startsWithGraphemeExtender(QStringView value)
-{
-    if (value.isEmpty() || value.front().unicode() < 0x300)
-        return false;
-    const char32_t first =
-        value.size() > 1 && value[0].isHighSurrogate() && value[1].isLowSurrogate()
-            ? QChar::surrogateToUcs4(value[0], value[1])
-            : value[0].unicode();
-    switch (u_getIntPropertyValue(first, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
-    case U_GCB_EXTEND:
-    case U_GCB_SPACING_MARK:
-    case U_GCB_ZWJ:
-        return true;
-    default:
-        return false;
-    }
 }
 
 #if defined(__SSE2__)
@@ -243,8 +221,7 @@ std::optional<QByteArray> ZRNCSVExport::encodeString(QStringView text)
 
 bool ZRNCSVExport::isQuotingForced(QStringView value, bool startsLine) const
 {
-    return m_forceQuotes || (startsLine && value.startsWith(u'#')) ||
-           startsWithGraphemeExtender(value);
+    return m_forceQuotes || (startsLine && value.startsWith(u'#'));
 }
 
 char16_t *ZRNCSVExport::textRoom(qsizetype size)

@@ -129,8 +129,9 @@ void ZRNCSVParser::setDelimiter(const QString &delimiter)
             QStringLiteral("%1 cannot be used as a delimiter").arg(delimiter).toStdString());
     m_delimiter = delimiter;
     m_delimiterCharacter = delimiter.front().unicode();
+    m_units.setDelimiter(m_delimiterCharacter);
 
-    m_unquotedText = ZRNPlainTextScanner(Quote, Escape, m_delimiterCharacter, true);
+    m_unquotedText = ZRNPlainTextScanner(Quote, Escape, m_delimiterCharacter);
 }
 
 void ZRNCSVParser::setSeparatorType(qint64 separatorType)
@@ -236,11 +237,17 @@ inline qsizetype ZRNCSVParser::skipPlainText(const ZRNPlainTextScanner &plain, c
                                              qsizetype position, qsizetype size, bool isFinal)
 {
     qsizetype end = plain.runEnd(data, position, size);
+    // Characters beyond ASCII that are units of their own, as the accented letters of names and
+    // places, are plain text too.
+    while (end < size && data[end] >= 0x80 && data[end] != m_delimiterCharacter &&
+           ZRNTextUnits::isOrdinary(data[end]))
+        end = plain.runEnd(data, end + 1, size);
     // The last plain character may begin one unit with what follows it: leave it to the walk.
     if (end > position && (end == size ? !isFinal : data[end] >= 0x80))
         --end;
+    // No line break is plain.
     if (end > position)
-        m_previousIsLineBreak = ZRNCSVFieldText::isLineBreak(data[end - 1]);
+        m_previousIsLineBreak = false;
     return end;
 }
 
@@ -349,11 +356,30 @@ void ZRNCSVParser::walkText()
             end = m_units.unitEnd(position, isFinal);
             if (end == ZRNTextUnits::NeedMoreText)
                 break;
+            processUnit(text, position, end);
+        } else if (!processCommonAsciiUnit(data[position], position)) {
+            processUnit(text, position, end);
         }
-        processUnit(text, position, end);
         position = end;
     }
     m_position = position;
+}
+
+// The two steps of nearly every field, without the general dispatch of processUnit: an
+// ordinary character that begins a field, and the delimiter that ends one.
+inline bool ZRNCSVParser::processCommonAsciiUnit(char16_t c, qsizetype start)
+{
+    if (m_state == State::BetweenFields && m_unquotedText.isPlain(c)) {
+        m_previousIsLineBreak = false;
+        beginCurrentField(start);
+        return true;
+    }
+    if (m_state == State::InField && c == m_delimiterCharacter && isBalanced()) {
+        m_previousIsLineBreak = false;
+        finishCurrentField(start);
+        return true;
+    }
+    return false;
 }
 
 void ZRNCSVParser::beginCurrentLine()

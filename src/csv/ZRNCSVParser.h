@@ -117,6 +117,7 @@ private:
     qsizetype skipPlainText(const ZRNPlainTextScanner &plain, const char16_t *data,
                             qsizetype position, qsizetype size, bool isFinal);
     void processUnit(QStringView text, qsizetype start, qsizetype end);
+    bool processCommonAsciiUnit(char16_t c, qsizetype start);
     void processBetweenFields(char16_t c, bool isLineBreak, qsizetype start);
     void processInField(char16_t c, bool isLineBreak, qsizetype start);
     bool isBalanced() const { return m_balancedQuotes && m_balancedEscapes; }
@@ -134,11 +135,12 @@ private:
     char16_t m_delimiterCharacter = u',';
     // The plain text of a field outside and inside quotation marks, and of a comment line.
     ZRNPlainTextScanner m_unquotedText{ZRNCSVFieldText::QuotationMark,
-                                       ZRNCSVFieldText::EscapeCharacter, u',', true};
+                                       ZRNCSVFieldText::EscapeCharacter, u','};
     ZRNPlainTextScanner m_quotedText{ZRNCSVFieldText::QuotationMark,
                                      ZRNCSVFieldText::EscapeCharacter,
-                                     ZRNCSVFieldText::EscapeCharacter, false};
-    ZRNPlainTextScanner m_commentText{u'\n', u'\n', u'\n', true};
+                                     ZRNCSVFieldText::EscapeCharacter};
+    // Control characters end every run already: the line breaks are among them.
+    ZRNPlainTextScanner m_commentText{u'\n', u'\n', u'\n'};
     bool m_trimSpaces = false;
     bool m_hasStarted = false;
     Error m_error;

@@ -122,7 +122,7 @@ TEST_P(ZRNCSVRoundTripTest, ParserReadsBackWhatTheWriterWrote)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Encodings, ZRNCSVRoundTripTest, ::testing::Values(
-    RoundTripCase{"Utf8", UTF8, {u"é"_qs, u"Жук"_qs, u"東京"_qs, u"😀"_qs, u"👍🏽"_qs, u"\u0301"_qs,
+    RoundTripCase{"Utf8", UTF8, {u"é"_qs, u"Жук"_qs, u"東京"_qs, u"😀"_qs, u"👍🏽"_qs, u"\u0301"_qs, u"\u0600"_qs,
                                  u"\u2028"_qs, u"\u0085"_qs, u"\u000B"_qs}},
     RoundTripCase{"Utf16", UTF16, {u"é"_qs, u"Жук"_qs, u"東京"_qs, u"😀"_qs, u"e\u0301"_qs,
                                    u"\u2029"_qs}},
@@ -142,9 +142,7 @@ class ZRNCSVDialectLimitTest : public ::testing::TestWithParam<DialectCase>
 
 // What the reader cannot give back whatever the writer does. The reader treats a backslash as
 // escaping the next character while keeping both, so a backslash before a separator, a
-// quotation mark or a line break hides it; it drops a line of one empty field; and it walks
-// text by grapheme clusters, so a character that joins the next one (Arabic number signs)
-// swallows the separator after it.
+// quotation mark or a line break hides it; and it drops a line of one empty field.
 TEST_P(ZRNCSVDialectLimitTest, CellsTheReadingDialectCannotGiveBack)
 {
     const QByteArray bytes = written(GetParam().written, UTF8, 0, 2, false);
@@ -156,9 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ZRNCSVDialectLimitTest, ::testing::Values(
     DialectCase{"ValueEndingInABackslash", {{u"a\\"_qs, u"b"_qs}}, uR"(1["a\\,b"] end)"_qs},
     DialectCase{"BackslashBeforeAQuotationMark", {{u"a\\\"b"_qs}, {u"c"_qs}},
                 uR"(1["\"a\\\"b\"\nc"] end)"_qs},
-    DialectCase{"RowOfOneEmptyCell", {{u"x"_qs}, {u""_qs}, {u"y"_qs}}, uR"(1["x"] 2["y"] end)"_qs},
-    DialectCase{"ValueEndingInAPrependCharacter", {{u"\u0600"_qs, u"b"_qs}},
-                u"1[\"\u0600,b\"] end"_qs}
+    DialectCase{"RowOfOneEmptyCell", {{u"x"_qs}, {u""_qs}, {u"y"_qs}}, uR"(1["x"] 2["y"] end)"_qs}
 ), [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
