@@ -1,6 +1,7 @@
 #include "DocumentCommands.h"
 
 #include "CSVTableView.h"
+#include "DocumentSaving.h"
 #include "DocumentWindow.h"
 
 #include "document/CSVDocument.h"
@@ -26,6 +27,10 @@ const QHash<QString, DocumentCommand> &documentCommands()
         {QStringLiteral("selectAll"),
          {[](Window &w, const Sender &) { w.tableView()->selectAll(); }}},
         {QStringLiteral("performClose"), {[](Window &w, const Sender &) { w.close(); }}},
+        {QStringLiteral("saveDocument"),
+         {[](Window &w, const Sender &) { DocumentSaving::saveDocument(w); }}},
+        {QStringLiteral("saveDocumentAs"),
+         {[](Window &w, const Sender &) { DocumentSaving::saveDocumentAs(w); }}},
         {QStringLiteral("performMiniaturize"),
          {[](Window &w, const Sender &) { w.showMinimized(); }}},
     };

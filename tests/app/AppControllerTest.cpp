@@ -77,6 +77,13 @@ TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
     const QString first = writeFile(m_dir, QStringLiteral("first.csv"), "a;b\nc;d\n");
     const QString second = writeFile(m_dir, QStringLiteral("second.csv"), "x,y\n");
     m_app->launch({first, second, first});
+    // One assistant at a time, one per file not open yet.
+    for (int confirmed = 0; confirmed < 2; ++confirmed) {
+        WAIT_UNTIL(openAssistant());
+        ASSERT_TRUE(answerOpenAssistant(true));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(openAssistant());
     EXPECT_EQ(titles(),
               (QStringList{QStringLiteral("first.csv[*]"), QStringLiteral("second.csv[*]")}));
     EXPECT_EQ(visibleRows(documents().windows().front()->document()), QStringLiteral("a,b|c,d"));
@@ -91,7 +98,7 @@ TEST_F(AppControllerTest, ReopenWithEncodingNeedsADocumentWithAFile)
     EXPECT_FALSE(untitled->isCommandEnabled(reopen));
 
     DocumentWindow *opened = documents().openDocumentWithContentsOfURL(
-        writeFile(m_dir, QStringLiteral("t.csv"), "a\n"), nullptr);
+        writeFile(m_dir, QStringLiteral("t.csv"), "a\n"), {}, nullptr);
     ASSERT_TRUE(opened);
     opened->activateWindow();
     WAIT_UNTIL(documents().currentWindow() == opened);
@@ -171,7 +178,7 @@ TEST_F(AppControllerTest, GeneralPaneStoresItsSettings)
 struct CloseCase
 {
     const char *name;
-    int button; // Cancel, Don't Save
+    int button; // Save, Cancel, Don't Save
     bool closed;
 };
 
@@ -191,8 +198,8 @@ TEST_P(CloseQuestionTest, ClosingUnsavedChangesAsksFirst)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestionTest,
-                         ::testing::Values(CloseCase{"Cancel", 0, false},
-                                           CloseCase{"DontSave", 1, true}),
+                         ::testing::Values(CloseCase{"Cancel", 1, false},
+                                           CloseCase{"DontSave", 2, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
