@@ -12,8 +12,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <string>
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +38,7 @@ public:
 
     qsizetype rowCount() const override { return qsizetype(m_rows.size()) + m_headerRows; }
     qsizetype columnCount(qsizetype) const override { return qsizetype(m_positions.size()); }
+    qsizetype titleRowCount() const override { return m_headerRows; }
 
     QStringView cell(qsizetype row, qsizetype column) const override
     {

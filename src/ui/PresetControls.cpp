@@ -38,6 +38,8 @@ PresetControls::PresetControls(Purpose purpose, QWidget *parent)
                              this))
 {
     auto *layout = new QFormLayout(this);
+    // Pop-ups as wide as their longest item, not as the dialog.
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     layout->addRow(localized("LSPresetEncoding"), m_encoding);
     layout->addRow(localized("LSPresetSeparator"), m_separator);
     layout->addRow(localized("LSPresetLineEnding"), m_lineEnding);

@@ -175,6 +175,48 @@ TEST_F(CSVDocumentSavingTest, RowsOfThousandsOfCellsSurviveARoundTrip)
     EXPECT_EQ(saved(*document), file);
 }
 
+// An unencodable character is named where the user sees it: rows counted as the table counts
+// them, below the titles, and a title as a title.
+struct PlaceCase
+{
+    const char *name;
+    bool header;
+    std::function<void(CSVDocument &)> edit;
+    const char *place;
+};
+
+class CSVDocumentUnencodablePlaceTest : public SavingFixture,
+                                        public ::testing::TestWithParam<PlaceCase>
+{};
+
+TEST_P(CSVDocumentUnencodablePlaceTest, NamesTheCellAsTheTableShowsIt)
+{
+    auto document = open("x,y\na,b\nc,d\n", CSVImportExportPreset(0, 4, 0, GetParam().header));
+    GetParam().edit(*document);
+    document->saveAccessoryViewChanged(
+        {StringEncodings::WindowsCP1252, 0, 0, GetParam().header, false});
+    Error error;
+    ASSERT_FALSE(document->writeToURL(m_dir.filePath(QStringLiteral("out.csv")), &error));
+    EXPECT_TRUE(error.localizedDescription().contains(QLatin1String(GetParam().place)))
+        << error.localizedDescription().toStdString();
+}
+
+const auto editLastCell = [](CSVDocument &d) {
+    d.setObjectValueForTableColumn(QStringLiteral("ř"), 1, 1);
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, CSVDocumentUnencodablePlaceTest,
+    ::testing::Values(PlaceCase{"CellWithoutTitles", false, editLastCell, ": Row 2, column 2 "},
+                      PlaceCase{"CellBelowTitles", true, editLastCell, ": Row 2, column 2 "},
+                      PlaceCase{"Title", true,
+                                [](CSVDocument &d) {
+                                    d.tableColumnSetTitle(d.tableColumns().at(1),
+                                                          QStringLiteral("ř"));
+                                },
+                                ": The title of column 2 "}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 // What the save must survive: each case spoils the save in its own way, and the file that was
 // there stays byte for byte, the document keeps its unsaved changes and no stray file is left.
 struct FailureCase
