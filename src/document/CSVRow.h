@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -33,6 +34,9 @@ public:
     qsizetype count() const;
     // The cell at index, which must be below count().
     QString at(qsizetype index) const;
+    // The cell at index without a copy, valid until the row changes: for passes over a million
+    // cells that only look.
+    QAnyStringView view(qsizetype index) const;
     QStringList cells() const;
 
     void set(qsizetype index, QStringView text);

@@ -15,4 +15,8 @@ inline constexpr char ForceQuotes[] = "TBWRDefaultForceQuotesKey";
 // The user's list of encodings offered in the encoding pop-ups.
 inline constexpr char Encodings[] = "Encodings";
 
+// YES once the user asked to remove rows, or columns, without being asked first.
+inline constexpr char RowDeleteAlertSuppress[] = "TBWRDefaultRowDeleteAlertSuppress";
+inline constexpr char ColumnDeleteAlertSuppress[] = "TBWRDefaultColumnDeleteAlertSuppress";
+
 } // namespace DefaultsKeys
