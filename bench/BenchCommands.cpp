@@ -9,6 +9,7 @@ const QList<BenchCommand> &benchCommands()
         {"parse", ParserBenchOptions::Usage, parseCommand},
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
+        {"commands", "FILE", commandsCommand},
     };
     return s_commands;
 }

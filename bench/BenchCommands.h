@@ -19,3 +19,4 @@ int generateCommand(const QStringList &arguments);
 int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
+int commandsCommand(const QStringList &arguments);

@@ -46,11 +46,27 @@ CSVRowList takeRowsAt(CSVRowList &list, const IndexSet &indexes)
     return taken;
 }
 
-IndexSet indexesIn(const CSVRowList &list, const std::unordered_set<const CSVRow *> &wanted)
+// Where the wanted row objects stand in the list. Rows usually come in the order they stand
+// there (a selection does), and one walk finds them; otherwise they are looked up in a set.
+IndexSet indexesIn(const CSVRowList &list, const CSVRowList &wanted)
 {
     IndexSet indexes;
+    auto next = wanted.begin();
+    for (size_t i = 0; i < list.size() && next != wanted.end(); ++i) {
+        if (list[i] == *next) {
+            indexes.add(qint64(i));
+            ++next;
+        }
+    }
+    if (next == wanted.end())
+        return indexes;
+    std::unordered_set<const CSVRow *> set;
+    set.reserve(wanted.size());
+    for (const CSVRowPtr &row : wanted)
+        set.insert(row.get());
+    indexes.clear();
     for (size_t i = 0; i < list.size(); ++i) {
-        if (wanted.contains(list[i].get()))
+        if (set.contains(list[i].get()))
             indexes.add(qint64(i));
     }
     return indexes;
@@ -73,12 +89,8 @@ qint64 CSVRowStore::indexOf(const CSVRowPtr &row) const
 
 CSVRowStore::Positions CSVRowStore::positionsOf(const CSVRowList &rows) const
 {
-    std::unordered_set<const CSVRow *> wanted;
-    wanted.reserve(rows.size());
-    for (const CSVRowPtr &row : rows)
-        wanted.insert(row.get());
-    return {indexesIn(m_rows, wanted),
-            m_filteredRows ? indexesIn(*m_filteredRows, wanted) : IndexSet()};
+    return {indexesIn(m_rows, rows),
+            m_filteredRows ? indexesIn(*m_filteredRows, rows) : IndexSet()};
 }
 
 void CSVRowStore::insert(qint64 index, CSVRowPtr row)
