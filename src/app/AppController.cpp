@@ -1,12 +1,203 @@
 #include "AppController.h"
 
+#include "DocumentController.h"
+#include "FactoryDefaults.h"
+
+#include "document/CSVDocument.h"
+#include "foundation/DefaultsKeys.h"
+#include "foundation/Error.h"
+#include "foundation/LocalizedStrings.h"
+#include "foundation/UserDefaults.h"
+#include "kit/ZRNAlert.h"
+#include "kit/ZRNPreferencesWindow.h"
+#include "ui/AboutWindow.h"
 #include "ui/DocumentWindow.h"
+#include "ui/GeneralPreferencePanel.h"
 
-AppController::AppController(QObject *parent) : QObject(parent) {}
+#include <QApplication>
+#include <QFontDialog>
+#include <QHash>
+#include <QScreen>
 
-void AppController::applicationDidFinishLaunching()
+#include <functional>
+
+namespace {
+
+using Perform = std::function<void(AppController &, const CommandSender &)>;
+
+// The application's commands, by action name.
+const QHash<QString, Perform> &applicationCommands()
 {
-    m_window = new DocumentWindow;
-    m_window->setAttribute(Qt::WA_DeleteOnClose);
-    m_window->show();
+    static const QHash<QString, Perform> s_commands = {
+        {QStringLiteral("newDocument"),
+         [](AppController &app, const CommandSender &) { app.documentController().newDocument(); }},
+        {QStringLiteral("openDocument"),
+         [](AppController &app, const CommandSender &) {
+             app.documentController().runOpenPanel();
+         }},
+        {QStringLiteral("openRecentDocument"),
+         [](AppController &app, const CommandSender &sender) {
+             app.documentController().openDocuments({sender.representedObject.toString()});
+         }},
+        {QStringLiteral("clearRecentDocuments"),
+         [](AppController &, const CommandSender &) {
+             DocumentController::clearRecentDocuments();
+         }},
+        {QStringLiteral("showPreferences"),
+         [](AppController &app, const CommandSender &) { app.showPreferences(); }},
+        {QStringLiteral("showAboutBox"),
+         [](AppController &app, const CommandSender &) { app.showAboutBox(); }},
+        {QStringLiteral("orderFrontFontPanel"),
+         [](AppController &app, const CommandSender &) { app.orderFrontFontPanel(); }},
+        {QStringLiteral("reopenWithEncoding"),
+         [](AppController &app, const CommandSender &sender) {
+             app.reopenWithEncoding(sender.tag);
+         }},
+        {QStringLiteral("terminate"),
+         [](AppController &app, const CommandSender &) { app.terminate(); }},
+    };
+    return s_commands;
+}
+
+} // namespace
+
+AppController::AppController(QObject *parent)
+    : QObject(parent), m_documentController(std::make_unique<DocumentController>(this))
+{
+    FactoryDefaults::registerAll();
+    connect(m_documentController.get(), &DocumentController::currentWindowChanged, this,
+            &AppController::windowBecameCurrent);
+}
+
+AppController::~AppController() = default;
+
+void AppController::launch(const QStringList &files)
+{
+    applicationWillFinishLaunching();
+    openLaunchDocuments(files);
+    applicationDidFinishLaunching();
+}
+
+void AppController::applicationWillFinishLaunching()
+{
+    m_preferencesWindow = std::make_unique<ZRNPreferencesWindow>(
+        QStringLiteral("TabwrightPreferenceWindowController"));
+    m_generalPanel = new GeneralPreferencePanel(m_preferencesWindow.get());
+    m_preferencesWindow->addPane(m_generalPanel);
+}
+
+// With no file to open and no empty document wanted, the user is asked for a file: a desktop
+// application without any window could not be reached at all.
+void AppController::openLaunchDocuments(const QStringList &files)
+{
+    if (!files.isEmpty())
+        m_documentController->openDocuments(files);
+    else if (UserDefaults::standard().boolForKey(
+                 QString::fromLatin1(DefaultsKeys::OpenEmptyDocument)))
+        m_documentController->newDocument();
+    else
+        m_documentController->runOpenPanel();
+}
+
+// Crash reports from an earlier run will be offered here.
+void AppController::applicationDidFinishLaunching() {}
+
+void AppController::showPreferences()
+{
+    m_preferencesWindow->showWindow();
+}
+
+void AppController::showAboutBox()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = std::make_unique<AboutWindow>();
+    m_aboutWindow->adjustSize();
+    if (const QScreen *screen = QApplication::primaryScreen())
+        m_aboutWindow->move(screen->availableGeometry().center() - m_aboutWindow->rect().center());
+    m_aboutWindow->show();
+    m_aboutWindow->raise();
+    m_aboutWindow->activateWindow();
+}
+
+// One font panel for the whole application; it works on whichever document is current.
+void AppController::orderFrontFontPanel()
+{
+    if (!m_fontPanel) {
+        m_fontPanel = new QFontDialog;
+        m_fontPanel->setAttribute(Qt::WA_DeleteOnClose);
+        m_fontPanel->setOption(QFontDialog::NoButtons);
+        m_fontPanel->setWindowTitle(localized("LSFontPanelTitle"));
+        connect(m_fontPanel, &QFontDialog::currentFontChanged, this, &AppController::changeFont);
+    }
+    windowBecameCurrent(m_documentController->currentWindow());
+    m_fontPanel->show();
+    m_fontPanel->raise();
+}
+
+void AppController::changeFont(const QFont &font)
+{
+    if (DocumentWindow *window = m_documentController->currentWindow())
+        window->setTableViewFont(font);
+}
+
+// The font panel shows the font of the current document.
+void AppController::windowBecameCurrent(DocumentWindow *window)
+{
+    if (!m_fontPanel || !window)
+        return;
+    const QSignalBlocker blocker(m_fontPanel);
+    m_fontPanel->setCurrentFont(window->tableViewFont());
+}
+
+// Reading the file again replaces the rows: unsaved changes would be lost without a word, so
+// the user is asked first.
+void AppController::reopenWithEncoding(qint64 encoding)
+{
+    QPointer<DocumentWindow> window = m_documentController->currentWindow();
+    if (!window)
+        return;
+    const auto reopen = [window, encoding] {
+        if (!window)
+            return;
+        Error error;
+        if (!window->document().reopenWithEncoding(StringEncoding(encoding), &error))
+            ZRNAlert::inform(window, localized("LSOpenFailedTitle"), error.localizedDescription(),
+                             {});
+    };
+    if (!window->document().hasUnsavedChanges()) {
+        reopen();
+        return;
+    }
+    ZRNAlert::confirm(window, localized("LSAReopenDiscardsTitle"),
+                      localized("LSAReopenDiscardsMsg"), false, [reopen](bool confirmed, bool) {
+                          if (confirmed)
+                              reopen();
+                      });
+}
+
+void AppController::terminate()
+{
+    m_documentController->closeAllDocuments([](bool allClosed) {
+        if (allClosed)
+            QApplication::quit();
+    });
+}
+
+bool AppController::respondsToCommand(const QString &action) const
+{
+    return applicationCommands().contains(action);
+}
+
+bool AppController::validateCommand(const CommandSender &sender) const
+{
+    if (sender.action == u"reopenWithEncoding") {
+        const CSVDocument *document = m_documentController->currentDocument();
+        return document && !document->filePath().isEmpty();
+    }
+    return true;
+}
+
+void AppController::performCommand(const CommandSender &sender)
+{
+    applicationCommands()[sender.action](*this, sender);
 }

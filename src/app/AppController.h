@@ -1,19 +1,60 @@
 #pragma once
 
+#include "ui/CommandResponder.h"
+
+#include <QFontDialog>
 #include <QObject>
+#include <QPointer>
 
+#include <memory>
+
+class AboutWindow;
+class DocumentController;
 class DocumentWindow;
+class GeneralPreferencePanel;
+class ZRNPreferencesWindow;
 
-// Sets the application up at launch and owns what lives for the whole run.
-class AppController : public QObject
+// The application's delegate: registers the factory settings, makes the preferences window and
+// the document controller, opens the documents at launch, and answers the commands that belong
+// to no document window (new, open, preferences, the font panel, reopening with an encoding).
+class AppController : public QObject, public CommandResponder
 {
     Q_OBJECT
 
 public:
     explicit AppController(QObject *parent = nullptr);
+    ~AppController() override;
 
-    void applicationDidFinishLaunching();
+    // In this order: the preferences window and its panes, the documents (the files given, or
+    // an empty one when the settings ask for it), then what needs the documents in place.
+    void launch(const QStringList &files);
+
+    DocumentController &documentController() const { return *m_documentController; }
+    ZRNPreferencesWindow *preferencesWindow() const { return m_preferencesWindow.get(); }
+    GeneralPreferencePanel *generalPreferencePanel() const { return m_generalPanel; }
+    QFontDialog *fontPanel() const { return m_fontPanel; }
+
+    void showPreferences();
+    void showAboutBox();
+    void orderFrontFontPanel();
+    // Gives the current document the font the panel shows; nothing without a current document.
+    void changeFont(const QFont &font);
+    void reopenWithEncoding(qint64 encoding);
+    void terminate();
+
+    bool respondsToCommand(const QString &action) const override;
+    bool validateCommand(const CommandSender &sender) const override;
+    void performCommand(const CommandSender &sender) override;
 
 private:
-    DocumentWindow *m_window = nullptr;
+    void applicationWillFinishLaunching();
+    void openLaunchDocuments(const QStringList &files);
+    void applicationDidFinishLaunching();
+    void windowBecameCurrent(DocumentWindow *window);
+
+    std::unique_ptr<DocumentController> m_documentController;
+    std::unique_ptr<ZRNPreferencesWindow> m_preferencesWindow;
+    GeneralPreferencePanel *m_generalPanel = nullptr;
+    std::unique_ptr<AboutWindow> m_aboutWindow;
+    QPointer<QFontDialog> m_fontPanel;
 };

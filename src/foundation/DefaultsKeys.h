@@ -12,11 +12,32 @@ inline constexpr char FirstRowIsHeader[] = "TBWRDefaultFirstRowIsHeaderKey";
 inline constexpr char TrimSpaces[] = "TBWRDefaultTrimSpacesKey";
 inline constexpr char ForceQuotes[] = "TBWRDefaultForceQuotesKey";
 
+// The last use of the find-and-replace dialog, shared by all documents.
+inline constexpr char SearchString[] = "TBWRDefaultSearchStringKey";
+inline constexpr char ReplaceString[] = "TBWRDefaultReplaceStringKey";
+inline constexpr char IgnoreCase[] = "TBWRDefaultIgnorCaseKey";
+inline constexpr char UseRegex[] = "TBWRDefaultUseRegexKey";
+
+// Confirmations the user asked not to see again.
+inline constexpr char RowDeleteAlertSuppress[] = "TBWRDefaultRowDeleteAlertSuppress";
+inline constexpr char ColumnDeleteAlertSuppress[] = "TBWRDefaultColumnDeleteAlertSuppress";
+inline constexpr char RuleDeleteAlertSuppress[] = "TBWRDefaultRuleDeleteAlertSuppress";
+
+// The General preferences.
+inline constexpr char OpenEmptyDocument[] = "TBWRDefaultOpenEmptyDocumentKey";
+inline constexpr char OpenLastEditedDocument[] = "TBWRDefaultOpenLastEditedDocumentKey";
+inline constexpr char AutoSaveTime[] = "TBWRDefaultAutoSaveTimeKey"; // minutes; 0 is off
+inline constexpr char HighlightSheets[] = "TBWRDefaultHighlightSheetsKey";
+inline constexpr char FontName[] = "TBWRDefaultFontNameKey";
+inline constexpr char FontSizeAsFloat[] = "TBWRDefaultFontSizeAsFloatKey";
+
+// Whether cells are coloured by the colouring rules.
+inline constexpr char DrawCellBackgroundColor[] = "TBWRDefaultDrawCellBackgroundColorKey";
+
 // The user's list of encodings offered in the encoding pop-ups.
 inline constexpr char Encodings[] = "Encodings";
 
-// YES once the user asked to remove rows, or columns, without being asked first.
-inline constexpr char RowDeleteAlertSuppress[] = "TBWRDefaultRowDeleteAlertSuppress";
-inline constexpr char ColumnDeleteAlertSuppress[] = "TBWRDefaultColumnDeleteAlertSuppress";
+// The files opened last, newest first, for File > Open Recent.
+inline constexpr char RecentDocuments[] = "TBWRDefaultRecentDocumentsKey";
 
 } // namespace DefaultsKeys

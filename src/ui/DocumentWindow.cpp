@@ -1,16 +1,336 @@
 #include "DocumentWindow.h"
 
+#include "CSVTableColumnHeaderView.h"
+#include "CSVTableView.h"
+#include "ColumnContextMenu.h"
+#include "CommandAction.h"
+#include "DocumentCommandValidator.h"
+#include "DocumentCommands.h"
+#include "DocumentToolbar.h"
+#include "DuplicateRowsBar.h"
+#include "GeneralPreferencePanel.h"
+#include "MainMenu.h"
+#include "StatusLine.h"
+
+#include "document/CSVDocument.h"
 #include "foundation/LocalizedStrings.h"
+#include "kit/ZRNAlert.h"
+#include "kit/ZRNLineNumberRulerWithMarker.h"
 
-#include <QStandardItemModel>
-#include <QTableView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
 
-DocumentWindow::DocumentWindow(QWidget *parent) : QMainWindow(parent)
+namespace {
+
+// The questions about a file wait until the window is on screen.
+constexpr int s_questionDelayMilliseconds = 100;
+
+} // namespace
+
+DocumentWindow::DocumentWindow(CSVDocument &document, CommandResponder *application,
+                               QWidget *parent)
+    : QMainWindow(parent), m_document(document), m_application(application)
 {
-    auto *model = new QStandardItemModel(1, 4, this);
-    auto *table = new QTableView(this);
-    table->setModel(model);
-    setCentralWidget(table);
-    setWindowTitle(localized("LSUntitledDocument"));
-    resize(900, 600);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // The columns come first, so the table is laid out once, with its columns.
+    m_document.buildTableViewColumns();
+    setUpTable();
+    setTableViewFont(GeneralPreferencePanel::defaultFont());
+    setUpMenusAndToolbar();
+    connectDocument();
+    updateUI();
+    resize(960, 640);
+}
+
+DocumentWindow::~DocumentWindow() = default;
+
+void DocumentWindow::setUpTable()
+{
+    m_tableView = new CSVTableView(m_document, this);
+    m_tableView->columnHeaderView()->setDelegate(this);
+    connect(m_tableView, &CSVTableView::columnHeaderDoubleClicked, this, [this](int column) {
+        sendCommand({QStringLiteral("showTitleEditWindowForTableColumn"), 0, column});
+    });
+    m_duplicateRowsBar = new DuplicateRowsBar(this);
+    m_columnContextMenu = new QMenu(this);
+
+    auto *content = new QWidget(this);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_duplicateRowsBar);
+    layout->addWidget(m_tableView);
+    setCentralWidget(content);
+
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabelField"));
+    statusBar()->addWidget(m_statusLabel, 1);
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void DocumentWindow::setUpMenusAndToolbar()
+{
+    const auto trigger = [this](CommandAction *action) { sendCommand(action->sender()); };
+    m_toolbar = new DocumentToolbar(this);
+    addToolBar(m_toolbar);
+    connect(m_toolbar, &DocumentToolbar::commandTriggered, this, trigger);
+    MainMenu::build(menuBar(), trigger);
+    const auto menus = menuBar()->findChildren<QMenu *>();
+    for (QMenu *menu : menus)
+        connect(menu, &QMenu::aboutToShow, this, &DocumentWindow::validateUserInterfaceItems);
+    connect(qApp, &QApplication::focusChanged, this, &DocumentWindow::scheduleUIUpdate);
+}
+
+void DocumentWindow::connectDocument()
+{
+    connect(&m_document, &CSVDocument::uiUpdateRequested, this, &DocumentWindow::scheduleUIUpdate);
+    connect(&m_document, &CSVDocument::selectionChanged, this, &DocumentWindow::scheduleUIUpdate);
+    connect(&m_document, &CSVDocument::columnsChanged, this, &DocumentWindow::scheduleUIUpdate);
+    connect(&m_document.undoManager(), &UndoManager::changed, this,
+            &DocumentWindow::scheduleUIUpdate);
+    connect(&m_document, &CSVDocument::columnMismatchQuestionRaised, this, [this] {
+        QTimer::singleShot(s_questionDelayMilliseconds, this, &DocumentWindow::askPendingQuestions);
+    });
+}
+
+CSVTableColumnHeaderView *DocumentWindow::columnHeaderView() const
+{
+    return m_tableView->columnHeaderView();
+}
+
+ZRNLineNumberRulerWithMarker *DocumentWindow::lineNumberView() const
+{
+    return m_tableView->lineNumberView();
+}
+
+QLineEdit *DocumentWindow::csvSearchField() const
+{
+    return m_toolbar->searchField();
+}
+
+void DocumentWindow::setDisplayName(const QString &name)
+{
+    m_displayName = name;
+    updateTitle();
+}
+
+void DocumentWindow::setTableViewFont(const QFont &font)
+{
+    m_tableViewFont = font;
+    m_tableView->setTableFont(font);
+}
+
+void DocumentWindow::setAttachedWindow(QWidget *panel)
+{
+    m_attachedWindow = panel;
+    validateUserInterfaceItems();
+}
+
+// Many changes may arrive while one command runs; the window shows the result once.
+void DocumentWindow::scheduleUIUpdate()
+{
+    if (m_uiUpdatePending)
+        return;
+    m_uiUpdatePending = true;
+    QMetaObject::invokeMethod(this, &DocumentWindow::updateUI, Qt::QueuedConnection);
+}
+
+void DocumentWindow::updateUI()
+{
+    m_uiUpdatePending = false;
+    m_statusLabel->setText(StatusLine::text(m_document.numberOfSelectedRows(),
+                                            m_document.numberOfRowsInTableView(),
+                                            qint64(m_document.rowArrays().size())));
+    csvSearchField()->setEnabled(m_document.displayMode() != CSVDocument::DuplicateRowsMode);
+    columnHeaderView()->setSectionsMovable(m_document.shouldReorderColumn(0, 0));
+    updateTitle();
+    validateUserInterfaceItems();
+}
+
+void DocumentWindow::updateTitle()
+{
+    QString title = m_displayName + QStringLiteral("[*]");
+    if (!m_document.isEditable())
+        title += localized("LSReadOnlyTitleSuffix");
+    setWindowTitle(title);
+    setWindowModified(m_document.hasUnsavedChanges());
+}
+
+CommandState DocumentWindow::commandState() const
+{
+    CommandState state;
+    state.editable = m_document.isEditable();
+    state.displayMode = m_document.displayMode();
+    state.selectedRows = m_document.numberOfSelectedRows();
+    state.selectedColumns = m_document.numberOfSelectedColumns();
+    state.columns = m_document.tableColumns().count();
+    state.titlePanelOpen = !m_attachedWindow.isNull();
+    state.findHitRemembered = m_document.findReplaceState().findReplaceRow != NotFound;
+    state.tableHasFocus = m_tableView->hasFocus();
+    return state;
+}
+
+bool DocumentWindow::respondsToCommand(const QString &action) const
+{
+    return documentCommands().contains(action);
+}
+
+bool DocumentWindow::validateCommand(const CommandSender &sender) const
+{
+    const DocumentCommand &command = documentCommands()[sender.action];
+    return DocumentCommandValidator::isMenuItemEnabled(sender.action, commandState()) &&
+           (!command.isAvailable || command.isAvailable(*this, sender));
+}
+
+void DocumentWindow::performCommand(const CommandSender &sender)
+{
+    documentCommands()[sender.action].perform(*this, sender);
+}
+
+bool DocumentWindow::isCommandEnabled(const CommandSender &sender) const
+{
+    if (respondsToCommand(sender.action))
+        return validateCommand(sender);
+    return m_application && m_application->respondsToCommand(sender.action) &&
+           m_application->validateCommand(sender);
+}
+
+// A shortcut may fire before the items were validated for the latest change: every command is
+// validated again before it runs.
+void DocumentWindow::sendCommand(const CommandSender &sender)
+{
+    if (!isCommandEnabled(sender))
+        return;
+    if (respondsToCommand(sender.action))
+        performCommand(sender);
+    else
+        m_application->performCommand(sender);
+}
+
+bool DocumentWindow::isToolbarItemEnabled(const CommandAction *item) const
+{
+    if (!respondsToCommand(item->sender().action))
+        return isCommandEnabled(item->sender());
+    const DocumentCommand &command = documentCommands()[item->sender().action];
+    const CommandState state = commandState();
+    return !state.titlePanelOpen &&
+           DocumentCommandValidator::isToolbarItemEnabled(item->toolbarIdentifier(), state) &&
+           (!command.isAvailable || command.isAvailable(*this, item->sender()));
+}
+
+void DocumentWindow::validateUserInterfaceItems()
+{
+    const auto actions = findChildren<CommandAction *>();
+    for (CommandAction *action : actions) {
+        action->setEnabled(action->toolbarIdentifier().isEmpty()
+                               ? isCommandEnabled(action->sender())
+                               : isToolbarItemEnabled(action));
+    }
+    updateUndoTitles();
+}
+
+void DocumentWindow::updateUndoTitles()
+{
+    const UndoManager &undo = m_document.undoManager();
+    const auto title = [](const char *plain, const char *named, const QString &step) {
+        return step.isEmpty() ? localized(plain) : localized(named).arg(localized(step));
+    };
+    if (CommandAction *action = menuAction(QStringLiteral("undo")))
+        action->setText(title("LSMenuUndo", "LSMenuUndoStep", undo.undoActionName()));
+    if (CommandAction *action = menuAction(QStringLiteral("redo")))
+        action->setText(title("LSMenuRedo", "LSMenuRedoStep", undo.redoActionName()));
+}
+
+CommandAction *DocumentWindow::menuAction(const QString &action, qint64 tag) const
+{
+    const auto actions = menuBar()->findChildren<CommandAction *>(action);
+    for (CommandAction *candidate : actions) {
+        if (candidate->sender().tag == tag)
+            return candidate;
+    }
+    return nullptr;
+}
+
+void DocumentWindow::showContextMenuForTableHeaderView(CSVTableColumnHeaderView *headerView,
+                                                       int columnIndex, QMouseEvent *event)
+{
+    if (m_attachedWindow)
+        return;
+    m_document.selectRowIndexes({}, false);
+    m_document.selectColumnIndexes({columnIndex}, false);
+    ColumnContextMenu::fill(m_columnContextMenu, columnIndex,
+                            [this](CommandAction *action) { sendCommand(action->sender()); });
+    validateUserInterfaceItems();
+    m_columnContextMenu->popup(headerView->mapToGlobal(event->position().toPoint()));
+}
+
+void DocumentWindow::closeWithoutAsking()
+{
+    m_closeApproved = true;
+    close();
+}
+
+void DocumentWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closeHandler && !m_closeApproved) {
+        event->ignore();
+        m_closeHandler(this);
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void DocumentWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_wasShown)
+        return;
+    m_wasShown = true;
+    QTimer::singleShot(s_questionDelayMilliseconds, this, &DocumentWindow::askPendingQuestions);
+}
+
+void DocumentWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        emit becameMain(this);
+}
+
+void DocumentWindow::askPendingQuestions()
+{
+    if (m_question)
+        return;
+    if (m_document.readFailure())
+        showReadFailure();
+    else if (m_document.isColumnMismatchQuestionPending())
+        askColumnMismatchQuestion();
+}
+
+void DocumentWindow::askColumnMismatchQuestion()
+{
+    ZRNAlert::Options options;
+    options.messageText = localized("LSADataErrorTitle");
+    options.informativeText = localized("LSADataErrorMsg");
+    options.buttons = {localized("LSAOpenFixIt"), localized("LSAOpenReadOnly")};
+    m_question = ZRNAlert::beginSheet(this, options, [this](const ZRNAlert::Result &result) {
+        if (result.button == 0)
+            m_document.fixColumnMismatch();
+        else
+            m_document.openReadOnlyForColumnMismatch();
+        updateUI();
+    });
+}
+
+void DocumentWindow::showReadFailure()
+{
+    m_question =
+        ZRNAlert::inform(this, localized("LSReadFailedTitle"),
+                         m_document.readFailure()->localizedDescription(m_document.filePath()), {});
 }

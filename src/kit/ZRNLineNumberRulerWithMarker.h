@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QHeaderView>
+
+#include <set>
+
+// The row-number ruler at the left of a table: row numbers counted from 1 and markers on some
+// of them (a find's hits). It stands in the table's vertical header, so it scrolls with the rows
+// and costs nothing per row; the table's corner above it serves as its header cap.
+class ZRNLineNumberRulerWithMarker : public QHeaderView
+{
+    Q_OBJECT
+
+public:
+    explicit ZRNLineNumberRulerWithMarker(QWidget *parent = nullptr);
+
+    // Markers sit at row numbers counted from 1; a row carries at most one.
+    void addMarker(qint64 rowNumber);
+    void removeAllMarkers();
+    const std::set<qint64> &markers() const { return m_markers; }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
+    QSize sectionSizeFromContents(int logicalIndex) const override;
+
+private:
+    std::set<qint64> m_markers;
+};

@@ -1,0 +1,232 @@
+#include "CSVTableView.h"
+
+#include "CSVTableColumnHeaderView.h"
+#include "CSVTableModel.h"
+
+#include "document/CSVDocument.h"
+#include "kit/ZRNLineNumberRulerWithMarker.h"
+
+#include <QGuiApplication>
+#include <QScrollBar>
+
+namespace {
+
+// Room around the text of a cell, as the cell editor needs it.
+constexpr int s_rowPadding = 6;
+
+} // namespace
+
+CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
+    : QTableView(parent)
+    , m_document(document)
+    , m_model(new CSVTableModel(document, this))
+    , m_header(new CSVTableColumnHeaderView(this))
+    , m_ruler(new ZRNLineNumberRulerWithMarker(this))
+{
+    setHorizontalHeader(m_header);
+    setVerticalHeader(m_ruler);
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    setCornerButtonEnabled(false);
+    setWordWrap(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_header->setMinimumSectionSize(int(CSVTableColumn::s_minimumWidth));
+    m_header->setSectionsMovable(true);
+    m_header->setTextElideMode(Qt::ElideRight);
+
+    connect(m_model, &CSVTableModel::synchronized, this, [this] {
+        applyColumnWidths();
+        applySelection();
+    });
+    connect(&document, &CSVDocument::selectionChanged, this, [this] {
+        if (!m_selectingFromGesture)
+            m_gesture.restart(m_document.selectedRowIndexes());
+        scheduleSynchronization();
+    });
+    connect(&document, &CSVDocument::reloadData, this, &CSVTableView::scheduleSynchronization);
+    connect(&document, &CSVDocument::columnsChanged, this, &CSVTableView::scheduleSynchronization);
+    connect(&document, &CSVDocument::scrollRowToVisible, this, [this](qint64 row) {
+        m_pendingRowScroll = row;
+        scheduleSynchronization();
+    });
+    connect(&document, &CSVDocument::scrollColumnToVisible, this, [this](qint64 column) {
+        m_pendingColumnScroll = column;
+        scheduleSynchronization();
+    });
+    connect(m_header, &QHeaderView::sectionPressed, this, &CSVTableView::selectColumnFromHeader);
+    connect(m_header, &QHeaderView::sectionMoved, this,
+            [this](int, int oldVisual, int newVisual) { columnMoved(oldVisual, newVisual); });
+    connect(m_header, &QHeaderView::sectionResized, this,
+            [this](int column, int, int newSize) { columnResized(column, newSize); });
+    connect(m_header, &QHeaderView::sectionDoubleClicked, this,
+            &CSVTableView::columnHeaderDoubleClicked);
+    applyColumnWidths();
+    applySelection();
+}
+
+int CSVTableView::rowHeightForFont(const QFont &font)
+{
+    return QFontMetrics(font).height() + s_rowPadding;
+}
+
+void CSVTableView::setTableFont(const QFont &font)
+{
+    setFont(font);
+    const int height = rowHeightForFont(font);
+    if (height > 0)
+        m_ruler->setDefaultSectionSize(height);
+    viewport()->update();
+    m_ruler->viewport()->update();
+}
+
+void CSVTableView::scheduleSynchronization()
+{
+    if (m_synchronizationPending)
+        return;
+    m_synchronizationPending = true;
+    QMetaObject::invokeMethod(this, &CSVTableView::synchronize, Qt::QueuedConnection);
+}
+
+void CSVTableView::synchronize()
+{
+    m_synchronizationPending = false;
+    if (m_model->isSynchronizationPending())
+        m_model->synchronize(); // puts widths and selection back through synchronized()
+    else
+        applySelection();
+    applyPendingScrolls();
+}
+
+// The view's selection model only shows the document's selection: rows across all columns and
+// columns across all rows.
+void CSVTableView::applySelection()
+{
+    const int rows = m_model->rowCount();
+    const int columns = m_model->columnCount();
+    QItemSelection selection;
+    if (columns > 0) {
+        for (const IndexSet::Range &range : m_document.selectedRowIndexes().ranges()) {
+            const qint64 last = std::min<qint64>(range.end(), rows) - 1;
+            if (range.location <= last)
+                selection.select(m_model->index(int(range.location), 0),
+                                 m_model->index(int(last), columns - 1));
+        }
+    }
+    if (rows > 0) {
+        for (const IndexSet::Range &range : m_document.selectedColumnIndexes().ranges()) {
+            const qint64 last = std::min<qint64>(range.end(), columns) - 1;
+            if (range.location <= last)
+                selection.select(m_model->index(0, int(range.location)),
+                                 m_model->index(rows - 1, int(last)));
+        }
+    }
+    m_applyingDocument = true;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_applyingDocument = false;
+}
+
+void CSVTableView::applyColumnWidths()
+{
+    const CSVTableColumns &tableColumns = m_document.tableColumns();
+    m_applyingDocument = true;
+    for (qint64 column = 0; column < tableColumns.count() && column < m_model->columnCount();
+         ++column) {
+        const int width = qRound(tableColumns.at(column).width());
+        if (m_header->sectionSize(int(column)) != width)
+            m_header->resizeSection(int(column), width);
+    }
+    m_applyingDocument = false;
+}
+
+void CSVTableView::applyPendingScrolls()
+{
+    if (m_model->columnCount() == 0 || m_model->rowCount() == 0) {
+        m_pendingRowScroll = m_pendingColumnScroll = NotFound;
+        return;
+    }
+    if (m_pendingRowScroll < m_model->rowCount()) {
+        const int column = std::max(0, columnAt(0));
+        scrollTo(m_model->index(int(m_pendingRowScroll), column));
+    }
+    if (m_pendingColumnScroll < m_model->columnCount()) {
+        const int row = std::max(0, rowAt(0));
+        scrollTo(m_model->index(row, int(m_pendingColumnScroll)));
+    }
+    m_pendingRowScroll = m_pendingColumnScroll = NotFound;
+}
+
+void CSVTableView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+{
+    if (command == QItemSelectionModel::NoUpdate)
+        return;
+    IndexSet rows;
+    const QRect area = rect.normalized();
+    const int top = rowAt(area.top());
+    const int bottom = rowAt(area.bottom());
+    if (top >= 0 || bottom >= 0) {
+        const int first = top >= 0 ? top : 0;
+        const int last = bottom >= 0 ? bottom : m_model->rowCount() - 1;
+        rows.addRange(first, last - first + 1);
+    }
+    const IndexSet selected = m_gesture.apply(m_document.selectedRowIndexes(), rows, command);
+    m_selectingFromGesture = true;
+    if (command & QItemSelectionModel::Clear)
+        m_document.selectColumnIndexes({}, false);
+    m_document.selectRowIndexes(selected, false);
+    m_selectingFromGesture = false;
+    if (!m_model->isSynchronizationPending())
+        applySelection();
+}
+
+void CSVTableView::selectAll()
+{
+    m_document.selectColumnIndexes({}, false);
+    m_document.selectRowIndexes(IndexSet::fromRange(0, m_document.numberOfRowsInTableView()),
+                                false);
+}
+
+// A click on a column header selects the column (with Ctrl, adds or removes it; with Shift,
+// selects the columns from the last one clicked) and leaves no row selected.
+void CSVTableView::selectColumnFromHeader(int column)
+{
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
+    IndexSet columns;
+    if (modifiers & Qt::ShiftModifier && m_columnAnchor != NotFound) {
+        const qint64 first = std::min<qint64>(m_columnAnchor, column);
+        columns.addRange(first, std::max<qint64>(m_columnAnchor, column) - first + 1);
+    } else if (modifiers & Qt::ControlModifier) {
+        columns = m_document.selectedColumnIndexes();
+        if (columns.contains(column))
+            columns.remove(column);
+        else
+            columns.add(column);
+        m_columnAnchor = column;
+    } else {
+        columns.add(column);
+        m_columnAnchor = column;
+    }
+    m_document.selectRowIndexes({}, false);
+    m_document.selectColumnIndexes(columns, false);
+}
+
+// The header has moved the column on screen; the document moves it in its column list, and the
+// header goes back to showing the columns in their logical order, which is now the new one.
+void CSVTableView::columnMoved(int oldVisual, int newVisual)
+{
+    if (m_applyingDocument)
+        return;
+    m_applyingDocument = true;
+    m_header->moveSection(newVisual, oldVisual);
+    m_applyingDocument = false;
+    m_document.tableViewColumnDidMove(oldVisual, newVisual);
+    synchronize();
+}
+
+void CSVTableView::columnResized(int column, int newSize)
+{
+    if (m_applyingDocument || column >= m_document.tableColumns().count())
+        return;
+    m_document.setColumnWidth(column, newSize);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "RowSelectionGesture.h"
+
+#include "foundation/NotFound.h"
+
+#include <QTableView>
+
+class CSVDocument;
+class CSVTableColumnHeaderView;
+class CSVTableModel;
+class ZRNLineNumberRulerWithMarker;
+
+// The table of a document window. It shows the document through CSVTableModel, with the column
+// header and the row-number ruler, and keeps the document's selection and column order as the
+// only ones: a click, a drag, a key or a header drag changes the document, and the view shows
+// what the document then holds.
+class CSVTableView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit CSVTableView(CSVDocument &document, QWidget *parent = nullptr);
+
+    CSVTableModel *tableModel() const { return m_model; }
+    CSVTableColumnHeaderView *columnHeaderView() const { return m_header; }
+    ZRNLineNumberRulerWithMarker *lineNumberView() const { return m_ruler; }
+
+    // The row height follows the font: the height of a line of text in it.
+    void setTableFont(const QFont &font);
+    static int rowHeightForFont(const QFont &font);
+
+    // Catches up with the document now rather than when control returns to the event loop.
+    void synchronize();
+
+    void selectAll() override;
+
+signals:
+    // The user double-clicked a column header, at that display position.
+    void columnHeaderDoubleClicked(int column);
+
+protected:
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+
+private:
+    void scheduleSynchronization();
+    void applySelection();
+    void applyColumnWidths();
+    void applyPendingScrolls();
+    void selectColumnFromHeader(int column);
+    void columnMoved(int oldVisual, int newVisual);
+    void columnResized(int column, int newSize);
+
+    CSVDocument &m_document;
+    CSVTableModel *m_model;
+    CSVTableColumnHeaderView *m_header;
+    ZRNLineNumberRulerWithMarker *m_ruler;
+    RowSelectionGesture m_gesture;
+    bool m_synchronizationPending = false;
+    bool m_selectingFromGesture = false;
+    bool m_applyingDocument = false;
+    qint64 m_columnAnchor = NotFound;
+    qint64 m_pendingRowScroll = NotFound;
+    qint64 m_pendingColumnScroll = NotFound;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtGlobal>
+
+// What decides whether a document command is offered: a snapshot of the document and its
+// window, taken when menus and toolbar items are validated.
+struct CommandState
+{
+    bool editable = true;
+    int displayMode = 1;         // 3: the duplicate-rows view
+    qint64 selectedRows = 0;     // r
+    qint64 selectedColumns = 0;  // c
+    qint64 columns = 0;          // m, the shown columns
+    bool titlePanelOpen = false; // the column title edit panel is attached to the window
+    bool findHitRemembered = false;
+    bool tableHasFocus = false;
+
+    bool operator==(const CommandState &) const = default;
+};

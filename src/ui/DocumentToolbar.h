@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QToolBar>
+
+class CommandAction;
+class QLineEdit;
+
+// The toolbar of a document window ("TabwrightMainToolbar"): the row and column buttons, the
+// font button and the search field, in that order.
+class DocumentToolbar : public QToolBar
+{
+    Q_OBJECT
+
+public:
+    explicit DocumentToolbar(QWidget *parent = nullptr);
+
+    QLineEdit *searchField() const { return m_searchField; }
+    // The command items, in toolbar order.
+    const QList<CommandAction *> &commandItems() const { return m_items; }
+
+signals:
+    void commandTriggered(CommandAction *item);
+
+private:
+    void addItem(const char *identifier, const char *action, const char *image);
+
+    QList<CommandAction *> m_items;
+    QLineEdit *m_searchField = nullptr;
+};
