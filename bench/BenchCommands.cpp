@@ -9,7 +9,7 @@ const QList<BenchCommand> &benchCommands()
         {"parse", ParserBenchOptions::Usage, parseCommand},
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
-        {"commands", "FILE", commandsCommand},
+        {"commands", "FILE", commandsCommand, true},
     };
     return s_commands;
 }

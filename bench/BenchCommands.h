@@ -9,6 +9,9 @@ struct BenchCommand
     const char *name;
     const char *usage;
     int (*run)(const QStringList &arguments);
+    // The mode measures with fonts and styles: it runs under a widget application, offscreen
+    // unless a display is named.
+    bool needsWidgets = false;
 };
 
 // The table of modes, in the order the usage text lists them.

@@ -1,7 +1,9 @@
 #include "BenchCommands.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -14,18 +16,34 @@ int usage()
     return 2;
 }
 
+const BenchCommand *findCommand(const char *name)
+{
+    for (const BenchCommand &command : benchCommands()) {
+        if (qstrcmp(name, command.name) == 0)
+            return &command;
+    }
+    return nullptr;
+}
+
+// Modes without widgets keep the process as light as the document alone, so that the memory
+// they report is the document's.
+std::unique_ptr<QCoreApplication> makeApplication(const BenchCommand &command, int &argc,
+                                                  char *argv[])
+{
+    if (!command.needsWidgets)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.isEmpty())
+    const BenchCommand *command = argc > 1 ? findCommand(argv[1]) : nullptr;
+    if (!command)
         return usage();
-    const QString mode = arguments.takeFirst();
-    for (const BenchCommand &command : benchCommands()) {
-        if (mode == QLatin1String(command.name))
-            return command.run(arguments);
-    }
-    return usage();
+    const std::unique_ptr<QCoreApplication> application = makeApplication(*command, argc, argv);
+    return command->run(QCoreApplication::arguments().mid(2));
 }

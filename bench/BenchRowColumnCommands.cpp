@@ -4,10 +4,14 @@
 
 #include "document/CSVDocument.h"
 #include "document/commands/CSVColumnCommands.h"
+#include "document/commands/CSVColumnWidths.h"
 #include "document/commands/CSVRemoval.h"
+#include "ui/CSVTableView.h"
+#include "ui/TableCellWidthMeasure.h"
 
 #include "foundation/Error.h"
 
+#include <QFontDatabase>
 #include <QTextStream>
 
 namespace {
@@ -26,6 +30,20 @@ void timeRowRemoval(QTextStream &out, const char *label, CSVDocument &document,
     document.selectRowIndexes(rows, false);
     timeChangeUndoRedo(out, label, document,
                        [&] { CSVRemoval(document, CSVRemoval::Kind::Rows).answer(true, false); });
+}
+
+// Fits every column to its cells as the table draws them, in the factory font.
+void timeFittingWidths(QTextStream &out, CSVDocument &document)
+{
+    CSVTableView table(document);
+    table.setTableFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    const TableCellWidthMeasure measure(&table);
+    Measurement measurement;
+    CSVColumnWidths::fitAllColumns(document, measure);
+    out << "fit all column widths: " << measurement.seconds() << " s, widths";
+    for (const CSVTableColumn &column : document.tableColumns().columns())
+        out << ' ' << column.width();
+    out << '\n';
 }
 
 } // namespace
@@ -53,5 +71,6 @@ int commandsCommand(const QStringList &arguments)
     timeRowRemoval(out, "remove the first half", *document, IndexSet::fromRange(0, rowCount / 2));
     timeChangeUndoRedo(out, "add a column", *document,
                        [&] { CSVColumnCommands::addNewColumn(*document); });
+    timeFittingWidths(out, *document);
     return 0;
 }
