@@ -10,6 +10,7 @@ const QList<BenchCommand> &benchCommands()
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
         {"commands", "FILE", commandsCommand, true},
+        {"window", "FILE", windowCommand, true},
     };
     return s_commands;
 }

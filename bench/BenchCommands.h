@@ -9,8 +9,8 @@ struct BenchCommand
     const char *name;
     const char *usage;
     int (*run)(const QStringList &arguments);
-    // The mode measures with fonts and styles: it runs under a widget application, offscreen
-    // unless a display is named.
+    // The mode shows windows or measures text: it runs under a QApplication on the offscreen
+    // platform.
     bool needsWidgets = false;
 };
 
@@ -23,3 +23,4 @@ int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
 int commandsCommand(const QStringList &arguments);
+int windowCommand(const QStringList &arguments);

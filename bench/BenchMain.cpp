@@ -16,34 +16,26 @@ int usage()
     return 2;
 }
 
-const BenchCommand *findCommand(const char *name)
+const BenchCommand *findCommand(int argc, char *argv[])
 {
     for (const BenchCommand &command : benchCommands()) {
-        if (qstrcmp(name, command.name) == 0)
+        if (argc > 1 && qstrcmp(argv[1], command.name) == 0)
             return &command;
     }
     return nullptr;
-}
-
-// Modes without widgets keep the process as light as the document alone, so that the memory
-// they report is the document's.
-std::unique_ptr<QCoreApplication> makeApplication(const BenchCommand &command, int &argc,
-                                                  char *argv[])
-{
-    if (!command.needsWidgets)
-        return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const BenchCommand *command = argc > 1 ? findCommand(argv[1]) : nullptr;
+    const BenchCommand *command = findCommand(argc, argv);
+    if (command && command->needsWidgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application =
+        command && command->needsWidgets ? std::make_unique<QApplication>(argc, argv)
+                                         : std::make_unique<QCoreApplication>(argc, argv);
     if (!command)
         return usage();
-    const std::unique_ptr<QCoreApplication> application = makeApplication(*command, argc, argv);
     return command->run(QCoreApplication::arguments().mid(2));
 }

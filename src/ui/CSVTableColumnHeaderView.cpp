@@ -34,7 +34,10 @@ void CSVTableColumnHeaderView::setIndexOfColumnToMark(qint64 index)
 void CSVTableColumnHeaderView::paintSection(QPainter *painter, const QRect &rect,
                                             int logicalIndex) const
 {
+    // The platform's header leaves the painter clipped to nothing; the marks go over it.
+    painter->save();
     QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
     if (logicalIndex == m_indexOfColumnToMark)
         painter->fillRect(rect, s_markColor);
     const QSize arrowSize = m_arrow.deviceIndependentSize().toSize();

@@ -49,7 +49,14 @@ DocumentWindow::DocumentWindow(CSVDocument &document, CommandResponder *applicat
     resize(960, 640);
 }
 
-DocumentWindow::~DocumentWindow() = default;
+// The widgets below go after this destructor, and their going moves the focus: nothing may
+// reach this window any more.
+DocumentWindow::~DocumentWindow()
+{
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    m_document.disconnect(this);
+    m_document.undoManager().disconnect(this);
+}
 
 void DocumentWindow::setUpTable()
 {

@@ -1,0 +1,195 @@
+#include "app/AppController.h"
+#include "app/DocumentController.h"
+
+#include "ui/CommandAction.h"
+#include "ui/DocumentWindow.h"
+#include "ui/GeneralPreferencePanel.h"
+#include "ui/GuiTestSupport.h"
+#include "ui/ReopenEncodingMenu.h"
+
+#include "document/CSVDocument.h"
+#include "foundation/DefaultsKeys.h"
+#include "foundation/NotificationCenter.h"
+#include "foundation/UserDefaults.h"
+#include "support/QtPrinters.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace GuiTestSupport;
+
+namespace {
+
+QString key(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+class AppControllerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char *name : {DefaultsKeys::OpenEmptyDocument, DefaultsKeys::FontName,
+                                 DefaultsKeys::FontSizeAsFloat, DefaultsKeys::AutoSaveTime})
+            UserDefaults::standard().removeObject(key(name));
+    }
+
+    DocumentController &documents() { return m_app->documentController(); }
+
+    QStringList titles()
+    {
+        QStringList titles;
+        for (DocumentWindow *window : documents().windows())
+            titles.append(window->windowTitle());
+        return titles;
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppController> m_app = std::make_unique<AppController>();
+};
+
+TEST_F(AppControllerTest, LaunchOpensAnEmptyDocumentWhenTheSettingsAskForIt)
+{
+    m_app->launch({});
+    EXPECT_EQ(titles(), QStringList{QStringLiteral("Untitled[*]")});
+    EXPECT_EQ(visibleRows(*documents().currentDocument()), QStringLiteral(",,,"));
+}
+
+// Without an empty document there would be no window at all: the user is asked for a file.
+TEST_F(AppControllerTest, LaunchWithoutEmptyDocumentOpensNoDocumentButAsksForAFile)
+{
+    UserDefaults::standard().setObject(key(DefaultsKeys::OpenEmptyDocument), false);
+    m_app->launch({});
+    EXPECT_TRUE(documents().windows().empty());
+    QFileDialog *dialog = nullptr;
+    WAIT_UNTIL(dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+    dialog->reject();
+}
+
+TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
+{
+    const QString first = writeFile(m_dir, QStringLiteral("first.csv"), "a;b\nc;d\n");
+    const QString second = writeFile(m_dir, QStringLiteral("second.csv"), "x,y\n");
+    m_app->launch({first, second, first});
+    EXPECT_EQ(titles(),
+              (QStringList{QStringLiteral("first.csv[*]"), QStringLiteral("second.csv[*]")}));
+    EXPECT_EQ(visibleRows(documents().windows().front()->document()), QStringLiteral("a,b|c,d"));
+    EXPECT_EQ(DocumentController::recentDocuments().mid(0, 2), (QStringList{second, first}));
+}
+
+TEST_F(AppControllerTest, ReopenWithEncodingNeedsADocumentWithAFile)
+{
+    m_app->launch({});
+    DocumentWindow *untitled = documents().currentWindow();
+    const CommandSender reopen(QStringLiteral("reopenWithEncoding"), 4);
+    EXPECT_FALSE(untitled->isCommandEnabled(reopen));
+
+    DocumentWindow *opened = documents().openDocumentWithContentsOfURL(
+        writeFile(m_dir, QStringLiteral("t.csv"), "a\n"), nullptr);
+    ASSERT_TRUE(opened);
+    opened->activateWindow();
+    WAIT_UNTIL(documents().currentWindow() == opened);
+    EXPECT_TRUE(opened->isCommandEnabled(reopen));
+}
+
+// Unicode first, then the others grouped by script, each group by number.
+TEST(ReopenEncodingMenuTest, ListsUnicodeFirstThenByScript)
+{
+    QStringList titles;
+    for (const ReopenEncodingMenu::Entry &entry : ReopenEncodingMenu::entries())
+        titles.append(entry.title);
+    EXPECT_EQ(titles.join(QLatin1String("; ")),
+              QStringLiteral("Unicode (UTF-8); Unicode (UTF-16); Unicode (UTF-32); "
+                             "Unicode (UTF-16BE); Unicode (UTF-16LE); Unicode (UTF-32BE); "
+                             "Unicode (UTF-32LE); Western (ISO Latin 1); "
+                             "Western (Windows Latin 1); Western (Mac OS Roman)"));
+}
+
+// The font panel works on the document in front, and only on it; the default font of the
+// preferences only reaches documents made afterwards.
+TEST_F(AppControllerTest, FontsGoToTheFrontDocumentAndDefaultsToNewOnes)
+{
+    m_app->launch({});
+    DocumentWindow *back = documents().currentWindow();
+    DocumentWindow *front = documents().newDocument();
+    front->activateWindow();
+    WAIT_UNTIL(documents().currentWindow() == front);
+    const QFont before = back->tableViewFont();
+
+    m_app->orderFrontFontPanel();
+    QFont chosen = before;
+    chosen.setPointSizeF(before.pointSizeF() + 7);
+    m_app->fontPanel()->setCurrentFont(chosen);
+    EXPECT_EQ(front->tableViewFont().pointSizeF(), chosen.pointSizeF());
+    EXPECT_EQ(back->tableViewFont(), before);
+
+    QFont fallback = before;
+    fallback.setFamily(QStringLiteral("No Such Font Anywhere"));
+    m_app->generalPreferencePanel()->changeDefaultFont(fallback);
+    EXPECT_EQ(GeneralPreferencePanel::defaultFont(),
+              QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    QFont larger(QFontDatabase::families().constFirst());
+    larger.setPointSizeF(before.pointSizeF() + 3);
+    m_app->generalPreferencePanel()->changeDefaultFont(larger);
+    EXPECT_EQ(back->tableViewFont(), before);
+    EXPECT_EQ(documents().newDocument()->tableViewFont().pointSizeF(), larger.pointSizeF());
+}
+
+TEST_F(AppControllerTest, GeneralPaneStoresItsSettings)
+{
+    m_app->launch({});
+    GeneralPreferencePanel &pane = *m_app->generalPreferencePanel();
+    UserDefaults &defaults = UserDefaults::standard();
+    for (const char *name :
+         {DefaultsKeys::RowDeleteAlertSuppress, DefaultsKeys::ColumnDeleteAlertSuppress,
+          DefaultsKeys::RuleDeleteAlertSuppress})
+        defaults.setObject(key(name), true);
+    GeneralPreferencePanel::resetSuppressedAlerts();
+    EXPECT_FALSE(defaults.boolForKey(key(DefaultsKeys::RowDeleteAlertSuppress)) ||
+                 defaults.boolForKey(key(DefaultsKeys::ColumnDeleteAlertSuppress)) ||
+                 defaults.boolForKey(key(DefaultsKeys::RuleDeleteAlertSuppress)));
+
+    int posted = 0;
+    QObject observer;
+    NotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("PrefsChanged"),
+                                                    [&posted](const Notification &) { ++posted; });
+    m_app->showPreferences();
+    pane.autoSavePopUp()->setCurrentIndex(2);
+    emit pane.autoSavePopUp()->activated(2);
+    EXPECT_EQ(defaults.integerForKey(key(DefaultsKeys::AutoSaveTime)), 5);
+    EXPECT_EQ(posted, 1);
+}
+
+struct CloseCase
+{
+    const char *name;
+    int button; // Cancel, Don't Save
+    bool closed;
+};
+
+class CloseQuestionTest : public AppControllerTest, public ::testing::WithParamInterface<CloseCase>
+{};
+
+TEST_P(CloseQuestionTest, ClosingUnsavedChangesAsksFirst)
+{
+    m_app->launch({});
+    DocumentWindow *window = documents().currentWindow();
+    window->document().setObjectValueForTableColumn(QStringLiteral("x"), 0, 0);
+    window->close();
+    WAIT_UNTIL(openAlert(window));
+    EXPECT_EQ(documents().windows().size(), 1u);
+    ASSERT_TRUE(answerAlert(window, GetParam().button));
+    EXPECT_EQ(documents().windows().empty(), GetParam().closed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestionTest,
+                         ::testing::Values(CloseCase{"Cancel", 0, false},
+                                           CloseCase{"DontSave", 1, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

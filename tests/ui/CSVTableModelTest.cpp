@@ -1,0 +1,93 @@
+#include "ui/CSVTableModel.h"
+
+#include "GuiTestSupport.h"
+
+#include "support/QtPrinters.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<CSVDocument> documentWithRows(const QStringList &lines)
+{
+    CSVRowList rows;
+    for (const QString &line : lines)
+        rows.push_back(makeCSVRow(line.split(QLatin1Char(','))));
+    auto document = CSVDocument::withRows(std::move(rows), {});
+    document->buildTableViewColumns();
+    return document;
+}
+
+QString modelRows(const QAbstractItemModel &model)
+{
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column)
+            cells.append(model.index(row, column).data().toString());
+        rows.append(cells.join(QLatin1Char(',')));
+    }
+    return rows.join(QLatin1Char('|'));
+}
+
+// Every change the commands make, followed through the model with a tester that checks each
+// signal the model sends against what it answers.
+TEST(CSVTableModelTest, FollowsEveryKindOfChangeConsistently)
+{
+    auto document = documentWithRows({"a,b,c", "d,e,f"});
+    CSVTableModel model(*document);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    EXPECT_TRUE(model.setData(model.index(1, 2), QStringLiteral("F")));
+    document->insertCSVRow(makeCSVRow({"g", "h", "i"}), 0);
+    document->removeTableColumn(document->tableColumns().at(0));
+    document->moveTableColumn(0, 1);
+    WAIT_UNTIL(!model.isSynchronizationPending());
+    EXPECT_EQ(modelRows(model), QStringLiteral("i,h|c,b|F,e"));
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("3"));
+
+    document->undoManager().undo(); // the changes of one event are one step; the edit its own
+    WAIT_UNTIL(!model.isSynchronizationPending());
+    EXPECT_EQ(modelRows(model), QStringLiteral("a,b,c|d,e,F"));
+}
+
+// Removing a million rows one by one would reset a view a million times; the model resets once,
+// and until then answers with the shape it announced, so a view never reads past the rows left.
+TEST(CSVTableModelTest, CoalescesManyChangesIntoOneReset)
+{
+    QStringList lines;
+    for (int i = 0; i < 500; ++i)
+        lines.append(QStringLiteral("%1,x").arg(i));
+    auto document = documentWithRows(lines);
+    CSVTableModel model(*document);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+    const CSVRowList rows(document->rowArrays().begin() + 1, document->rowArrays().end());
+    for (const CSVRowPtr &row : rows)
+        document->removeCSVRow(row);
+    EXPECT_EQ(model.rowCount(), 500);
+    EXPECT_FALSE(model.index(499, 0).data().isValid());
+
+    WAIT_UNTIL(resets.count() == 1);
+    EXPECT_EQ(modelRows(model), QStringLiteral("0,x"));
+}
+
+TEST(CSVTableModelTest, EditsAreUndoStepsAndReadOnlyDocumentsRefuseThem)
+{
+    auto document = documentWithRows({"a,b"});
+    CSVTableModel model(*document);
+    EXPECT_TRUE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(model.setData(model.index(0, 1), QStringLiteral("B")));
+    EXPECT_EQ(document->undoManager().undoActionName(), QStringLiteral("LSUDDataEdited"));
+
+    document->openReadOnlyForColumnMismatch();
+    EXPECT_FALSE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model.setData(model.index(0, 0), QStringLiteral("A")));
+    EXPECT_EQ(GuiTestSupport::visibleRows(*document), QStringLiteral("a,B"));
+}
+
+} // namespace

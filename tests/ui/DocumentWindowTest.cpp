@@ -1,0 +1,288 @@
+#include "ui/DocumentWindow.h"
+#include "ui/CSVTableColumnHeaderView.h"
+#include "ui/CSVTableView.h"
+#include "ui/CommandAction.h"
+
+#include "GuiTestSupport.h"
+
+#include "foundation/Error.h"
+#include "kit/ZRNLineNumberRulerWithMarker.h"
+#include "kit/ZRNSheetPresentation.h"
+#include "support/QtPrinters.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace GuiTestSupport;
+
+namespace {
+
+// A double click as the window system delivers it: a click, then the second press as a
+// double-click event.
+void doubleClick(QWidget *widget, const QPoint &position)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, position);
+    QMouseEvent event(QEvent::MouseButtonDblClick, position, widget->mapToGlobal(position),
+                      Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &event);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, position);
+}
+
+// "a - [b:1 c]": the menu's items by action (and tag), separators as dashes, submenus bracketed.
+QString menuOutline(const QMenu *menu)
+{
+    QStringList items;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            items.append(QStringLiteral("-"));
+        else if (action->menu())
+            items.append(QLatin1Char('[') + menuOutline(action->menu()) + QLatin1Char(']'));
+        else if (auto *command = qobject_cast<CommandAction *>(action))
+            items.append(
+                command->sender().tag
+                    ? QStringLiteral("%1:%2").arg(command->objectName()).arg(command->sender().tag)
+                    : command->objectName());
+    }
+    return items.join(QLatin1Char(' '));
+}
+
+class DocumentWindowTest : public ::testing::Test
+{
+protected:
+    DocumentWindow &open(const QByteArray &bytes)
+    {
+        Error error;
+        m_document = CSVDocument::withContentsOfURL(
+            writeFile(m_dir, QStringLiteral("t.csv"), bytes), {}, &error);
+        EXPECT_TRUE(m_document) << error.localizedDescription().toStdString();
+        m_window = std::make_unique<DocumentWindow>(*m_document);
+        m_window->setDisplayName(QStringLiteral("t.csv"));
+        m_window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        return *m_window;
+    }
+
+    CSVTableView &table() const { return *m_window->tableView(); }
+    CSVTableColumnHeaderView &header() const { return *m_window->columnHeaderView(); }
+
+    QPoint cellCenter(int row, int column) const
+    {
+        return table().visualRect(table().model()->index(row, column)).center();
+    }
+
+    void trigger(const char *action) const
+    {
+        m_window->validateUserInterfaceItems();
+        CommandAction *item = m_window->menuAction(QString::fromLatin1(action));
+        ASSERT_TRUE(item && item->isEnabled()) << action;
+        item->trigger();
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CSVDocument> m_document;
+    std::unique_ptr<DocumentWindow> m_window;
+};
+
+TEST_F(DocumentWindowTest, EditsACellAndUndoesAndRedoesItThroughTheEditMenu)
+{
+    DocumentWindow &window = open("a,b\nc,d\n");
+    doubleClick(table().viewport(), cellCenter(1, 1));
+    WAIT_UNTIL(table().viewport()->findChild<QLineEdit *>());
+    auto *editor = table().viewport()->findChild<QLineEdit *>();
+    EXPECT_EQ(editor->selectedText(), QStringLiteral("d"));
+    QTest::keyClicks(editor, QStringLiteral("new"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    WAIT_UNTIL(visibleRows(*m_document) == QStringLiteral("a,b|c,new"));
+    WAIT_UNTIL(window.isWindowModified());
+
+    window.validateUserInterfaceItems();
+    EXPECT_EQ(window.menuAction(QStringLiteral("undo"))->text(), QStringLiteral("&Undo Edit Cell"));
+    trigger("undo");
+    EXPECT_EQ(visibleRows(*m_document), QStringLiteral("a,b|c,d"));
+    WAIT_UNTIL(!window.isWindowModified());
+    trigger("redo");
+    WAIT_UNTIL(table().model()->index(1, 1).data().toString() == QStringLiteral("new"));
+}
+
+TEST_F(DocumentWindowTest, DraggingAColumnMovesItInTheDocumentAndUndoPutsItBack)
+{
+    open("a,b,c\n");
+    const QPoint from = QPoint(header().sectionViewportPosition(0) + 40, header().height() / 2);
+    const QPoint to = QPoint(header().sectionViewportPosition(2) + 150, header().height() / 2);
+    QTest::mousePress(header().viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(header().viewport(), (from + to) / 2);
+    QTest::mouseMove(header().viewport(), to);
+    QTest::mouseRelease(header().viewport(), Qt::LeftButton, {}, to);
+
+    EXPECT_EQ(columns(*m_document), QStringLiteral("1:2 2:3 0:1"));
+    WAIT_UNTIL(table().model()->index(0, 0).data().toString() == QStringLiteral("b"));
+    for (int section = 0; section < 3; ++section)
+        EXPECT_EQ(header().visualIndex(section), section);
+    EXPECT_EQ(m_document->undoManager().undoActionName(), QStringLiteral("LSUDColumnMoved"));
+
+    trigger("undo");
+    EXPECT_EQ(columns(*m_document), QStringLiteral("0:1 1:2 2:3"));
+    WAIT_UNTIL(table().model()->index(0, 0).data().toString() == QStringLiteral("a"));
+}
+
+// The arrow at the right of a header opens the column's menu; a click a few points to its left
+// is an ordinary header click that selects the column.
+TEST_F(DocumentWindowTest, HeaderArrowOpensTheMenuWhileAClickBesideItSelects)
+{
+    DocumentWindow &window = open("a,b,c\nd,e,f\n");
+    m_document->selectRowIndexes({0}, false);
+    const auto [left, right] = header().arrowHotZone(1);
+    const int y = header().height() / 2;
+    const QColor arrow = header().grab().toImage().pixelColor(right - 7, 7);
+    EXPECT_GT(arrow.blue(), arrow.red() + 40) << "no arrow drawn at the right of the header";
+
+    QTest::mouseClick(header().viewport(), Qt::LeftButton, {}, QPoint((left + right) / 2, y));
+    WAIT_UNTIL(window.columnContextMenu()->isVisible());
+    EXPECT_EQ(m_document->selectedColumnIndexes(), IndexSet({1}));
+    EXPECT_TRUE(m_document->selectedRowIndexes().isEmpty());
+    EXPECT_EQ(menuOutline(window.columnContextMenu()),
+              QStringLiteral("removeColumnFromCTM - editColumnTitleFromCTM "
+                             "[setAlignmentForSelectedColumns setAlignmentForSelectedColumns:2 "
+                             "setAlignmentForSelectedColumns:1] - "
+                             "[convertColumnContentCTM convertColumnContentCTM:1 - "
+                             "convertColumnContentCTM:2 - convertColumnContentCTM:3] - "
+                             "fillSelectedColumns convertColumnContentCTM:99 - "
+                             "adjustWidthForSelectedTableColumns"));
+    window.columnContextMenu()->close();
+
+    m_document->selectColumnIndexes({}, false);
+    QTest::mouseClick(header().viewport(), Qt::LeftButton, {}, QPoint(left - 4, y));
+    EXPECT_EQ(m_document->selectedColumnIndexes(), IndexSet({1}));
+    EXPECT_FALSE(window.columnContextMenu()->isVisible());
+}
+
+TEST_F(DocumentWindowTest, ClicksAndKeysSelectRowsInTheDocument)
+{
+    DocumentWindow &window = open("a\nb\nc\nd\n");
+    QTest::mouseClick(table().viewport(), Qt::LeftButton, {}, cellCenter(1, 0));
+    QTest::mouseClick(table().viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCenter(3, 0));
+    EXPECT_EQ(m_document->selectedRowIndexes(), IndexSet::fromRange(1, 3));
+    QTest::mouseClick(table().viewport(), Qt::LeftButton, Qt::ControlModifier, cellCenter(2, 0));
+    EXPECT_EQ(m_document->selectedRowIndexes(), IndexSet({1, 3}));
+    WAIT_UNTIL(window.statusLabelField()->text() == QStringLiteral("2 rows selected, 4 rows"));
+    EXPECT_TRUE(table().selectionModel()->isRowSelected(3, {}));
+    EXPECT_FALSE(table().selectionModel()->isRowSelected(2, {}));
+
+    trigger("selectAll");
+    EXPECT_EQ(m_document->selectedRowIndexes(), IndexSet::fromRange(0, 4));
+}
+
+TEST_F(DocumentWindowTest, ReadOnlyDocumentRefusesEditsAndDragsButStillSelects)
+{
+    DocumentWindow &window = open("a,b\nc\n");
+    WAIT_UNTIL(openAlert(&window));
+    ASSERT_TRUE(answerAlert(&window, 1));
+    doubleClick(table().viewport(), cellCenter(0, 0));
+    EXPECT_FALSE(table().viewport()->findChild<QLineEdit *>());
+    WAIT_UNTIL(!header().sectionsMovable());
+    m_document->selectRowIndexes({0, 1}, false);
+    m_document->selectColumnIndexes({1}, true);
+
+    CommandState expected;
+    expected.editable = false;
+    expected.selectedRows = 2;
+    expected.selectedColumns = 1;
+    expected.columns = 2;
+    expected.tableHasFocus = table().hasFocus();
+    EXPECT_EQ(window.commandState(), expected);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("t.csv[*] (read-only)"));
+}
+
+// Whatever the state, the window offers exactly what the rules say for it: the duplicate-rows
+// view, a find hit and the title panel all reach the rules.
+TEST_F(DocumentWindowTest, TakesItsCommandStateFromDocumentAndWindow)
+{
+    DocumentWindow &window = open("a,b,c\nd,e,f\n");
+    m_document->setFilteredRowArrays(CSVRowList{m_document->rowArrays().front()});
+    m_document->setDisplayMode(CSVDocument::DuplicateRowsMode);
+    m_document->findReplaceState().findReplaceRow = 0;
+    m_document->selectRowIndexes({0}, false);
+    table().setFocus();
+    WAIT_UNTIL(table().hasFocus());
+    window.updateUI();
+
+    CommandState expected;
+    expected.displayMode = 3;
+    expected.selectedRows = 1;
+    expected.columns = 3;
+    expected.findHitRemembered = true;
+    expected.tableHasFocus = true;
+    EXPECT_EQ(window.commandState(), expected);
+    EXPECT_FALSE(window.csvSearchField()->isEnabled());
+    EXPECT_EQ(window.statusLabelField()->text(), QStringLiteral("1 row selected, 1 of 2 rows"));
+
+    QWidget panel;
+    window.setAttachedWindow(&panel);
+    EXPECT_FALSE(window.menuAction(QStringLiteral("selectAll"))->isEnabled());
+    EXPECT_FALSE(window.isCommandEnabled({QStringLiteral("showAboutBox")})); // no application
+}
+
+struct MismatchCase
+{
+    const char *name;
+    int answer;
+    const char *rows;
+    bool editable;
+    bool modified;
+};
+
+class RaggedRowsQuestionTest : public DocumentWindowTest,
+                               public ::testing::WithParamInterface<MismatchCase>
+{};
+
+TEST_P(RaggedRowsQuestionTest, AsksOnTheWindowInsideTheHighlightAndTakesTheAnswer)
+{
+    ZRNSheetPresentation::sharedPresentation().setUseHighlightEffect(true);
+    DocumentWindow &window = open("a,b,c\nd,e\n");
+    WAIT_UNTIL(openAlert(&window));
+    EXPECT_EQ(openAlert(&window)->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(ZRNSheetPresentation::highlightForWindow(&window));
+
+    ASSERT_TRUE(answerAlert(&window, GetParam().answer));
+    EXPECT_EQ(visibleRows(*m_document), QString::fromLatin1(GetParam().rows));
+    EXPECT_EQ(m_document->isEditable(), GetParam().editable);
+    WAIT_UNTIL(window.isWindowModified() == GetParam().modified);
+    EXPECT_FALSE(ZRNSheetPresentation::highlightForWindow(&window));
+    EXPECT_FALSE(m_document->isColumnMismatchQuestionPending());
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, RaggedRowsQuestionTest,
+                         ::testing::Values(MismatchCase{"FixIt", 0, "a,b,c|d,e,", true, true},
+                                           MismatchCase{"ReadOnly", 1, "a,b,c|d,e", false, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(DocumentWindowTest, ReadFailureIsShownWithTheFileName)
+{
+    DocumentWindow &window = open("a,b\nc,\xff\xfe\n");
+    WAIT_UNTIL(openAlert(&window));
+    EXPECT_TRUE(openAlert(&window)->informativeText().contains(QStringLiteral("t.csv")));
+    EXPECT_FALSE(m_document->isEditable());
+    ASSERT_TRUE(answerAlert(&window, 0));
+    EXPECT_FALSE(openAlert(&window));
+}
+
+TEST_F(DocumentWindowTest, RowHeightFollowsTheFont)
+{
+    DocumentWindow &window = open("a\n");
+    QFont big = window.tableViewFont();
+    big.setPointSizeF(big.pointSizeF() * 3);
+    window.setTableViewFont(big);
+    EXPECT_EQ(table().rowHeight(0), CSVTableView::rowHeightForFont(big));
+    EXPECT_EQ(window.lineNumberView()->sectionSize(0), CSVTableView::rowHeightForFont(big));
+}
+
+} // namespace
