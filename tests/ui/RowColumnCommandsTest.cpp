@@ -29,10 +29,11 @@
 
 namespace {
 
+// Clicks near the left edge: a radio button takes clicks on its circle and its text only.
 void click(QAbstractButton *button)
 {
     ASSERT_TRUE(button);
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
 // Replaces the text of a field by typing, as a user would.
@@ -68,7 +69,7 @@ QAbstractButton *alertButton(QMessageBox *box, const char *titleKey)
 struct DialogCase
 {
     const char *name;
-    const char *command;
+    CommandSender command;
     // Selects before the command.
     std::function<void(CSVDocument &)> setup;
     // Works the dialog the command opened through its widgets.
@@ -110,7 +111,7 @@ TEST_P(RowColumnDialogTest, DrivesTheDialogThroughItsWidgets)
 {
     const DialogCase &c = GetParam();
     c.setup(m_document);
-    m_window->sendCommand({QString::fromLatin1(c.command)});
+    m_window->sendCommand(c.command);
     c.drive(*m_window);
     const bool highlighted = ZRNSheetPresentation::highlightForWindow(m_window.get()) != nullptr;
     const bool silenced = UserDefaults::standard().boolForKey(
@@ -122,12 +123,15 @@ TEST_P(RowColumnDialogTest, DrivesTheDialogThroughItsWidgets)
 
 const auto selectRow1 = [](CSVDocument &d) { d.selectRowIndexes({1}, false); };
 const auto selectColumn1 = [](CSVDocument &d) { d.selectColumnIndexes({1}, false); };
+const auto selectColumn0 = [](CSVDocument &d) { d.selectColumnIndexes({0}, false); };
 const auto selectNothing = [](CSVDocument &) {};
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, RowColumnDialogTest,
     ::testing::Values(
-        DialogCase{"InsertRowsBeforeTheSelection", "insertRows", selectRow1,
+        DialogCase{"InsertRowsBeforeTheSelection",
+                   {QStringLiteral("insertRows")},
+                   selectRow1,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertRowsSheet>(w);
                        type(sheet->numberOfRowsToInsert(), QStringLiteral("2"));
@@ -136,14 +140,18 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|,,|,,|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1 2/ "
                    "undo=LSUDInsertRows redo="},
-        DialogCase{"CancelInsertRowsWithEscape", "insertRows", selectRow1,
+        DialogCase{"CancelInsertRowsWithEscape",
+                   {QStringLiteral("insertRows")},
+                   selectRow1,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertRowsSheet>(w);
                        type(sheet->numberOfRowsToInsert(), QStringLiteral("5"));
                        QTest::keyClick(sheet, Qt::Key_Escape);
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1/ undo= redo="},
-        DialogCase{"InsertColumnsAfterTheChosenColumn", "insertColumns", selectNothing,
+        DialogCase{"InsertColumnsAfterTheChosenColumn",
+                   {QStringLiteral("insertColumns")},
+                   selectNothing,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertColumnsSheet>(w);
                        type(sheet->numberOfColumnsToInsert(), QStringLiteral("2"));
@@ -153,7 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0,,|a1,b1,c1,,|a2,b2,c2,, cols=0:1 3:4 4:5 1:2 2:3 sel=/1 2 "
                    "undo=LSUDAddColumn redo="},
-        DialogCase{"CancelInsertColumns", "insertColumns", selectNothing,
+        DialogCase{"CancelInsertColumns",
+                   {QStringLiteral("insertColumns")},
+                   selectNothing,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertColumnsSheet>(w);
                        type(sheet->numberOfColumnsToInsert(), QStringLiteral("4"));
@@ -161,7 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo= redo="},
         // Return commits the text still being typed.
-        DialogCase{"RetitleThroughThePanel", "editTitleOfSelectedColumn", selectColumn1,
+        DialogCase{"RetitleThroughThePanel",
+                   {QStringLiteral("editTitleOfSelectedColumn")},
+                   selectColumn1,
                    [](DocumentWindow &w) {
                        auto *panel = openDialog<ColumnTitlePanel>(w);
                        type(panel->editHeaderTitleField(), QStringLiteral("Price"));
@@ -169,7 +181,9 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:Price 2:3 sel=/1 "
                    "undo=LSUDEditColumnTitle redo="},
-        DialogCase{"CancelThePanel", "editTitleOfSelectedColumn", selectColumn1,
+        DialogCase{"CancelThePanel",
+                   {QStringLiteral("editTitleOfSelectedColumn")},
+                   selectColumn1,
                    [](DocumentWindow &w) {
                        auto *panel = openDialog<ColumnTitlePanel>(w);
                        type(panel->editHeaderTitleField(), QStringLiteral("Price"));
@@ -178,14 +192,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/1 undo= redo="},
         // "LSno" is the default: Return declines, which still empties the row selection, and
         // the ticked box is not stored.
-        DialogCase{"DeclineTheRowRemoval", "removeSelectedRows", selectRow1,
+        DialogCase{"DeclineTheRowRemoval",
+                   {QStringLiteral("removeSelectedRows")},
+                   selectRow1,
                    [](DocumentWindow &w) {
                        auto *box = openDialog<QMessageBox>(w);
                        click(box->checkBox());
                        QTest::keyClick(box, Qt::Key_Return);
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo= redo="},
-        DialogCase{"ConfirmTheRowRemovalAndSilenceIt", "removeSelectedRows", selectRow1,
+        DialogCase{"ConfirmTheRowRemovalAndSilenceIt",
+                   {QStringLiteral("removeSelectedRows")},
+                   selectRow1,
                    [](DocumentWindow &w) {
                        auto *box = openDialog<QMessageBox>(w);
                        click(box->checkBox());
@@ -194,10 +212,30 @@ INSTANTIATE_TEST_SUITE_P(
                    "a0,b0,c0|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo=LSUDRemoveRow redo= "
                    "silenced"},
         DialogCase{
-            "ConfirmTheColumnRemoval", "removeSelectedColumns", selectColumn1,
+            "ConfirmTheColumnRemoval",
+            {QStringLiteral("removeSelectedColumns")},
+            selectColumn1,
             [](DocumentWindow &w) { click(alertButton(openDialog<QMessageBox>(w), "LSyes")); },
             "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 2:3 sel=/ undo=LSUDRemoveColumn "
-            "redo="}),
+            "redo="},
+        // The context menu's items carry the column they were opened for.
+        DialogCase{
+            "RemoveTheColumnOfTheContextMenu",
+            {QStringLiteral("removeColumnFromCTM"), 0, QVariant::fromValue(quint64(2))},
+            selectColumn0,
+            [](DocumentWindow &w) { click(alertButton(openDialog<QMessageBox>(w), "LSyes")); },
+            "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 sel=/ undo=LSUDRemoveColumn "
+            "redo="},
+        DialogCase{"RetitleTheColumnOfTheContextMenu",
+                   {QStringLiteral("editColumnTitleFromCTM"), 0, 2},
+                   selectColumn0,
+                   [](DocumentWindow &w) {
+                       auto *panel = openDialog<ColumnTitlePanel>(w);
+                       type(panel->editHeaderTitleField(), QStringLiteral("Total"));
+                       click(panel->button(CommandSheet::s_confirmTag));
+                   },
+                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:Total sel=/0 "
+                   "undo=LSUDEditColumnTitle redo="}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(RowColumnWindowTest, SilencedRemovalRunsWithoutAQuestion)
