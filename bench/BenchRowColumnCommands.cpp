@@ -1,4 +1,5 @@
 #include "BenchCommands.h"
+#include "BenchDocumentArgument.h"
 #include "BenchUndoTiming.h"
 #include "Measurement.h"
 
@@ -8,8 +9,6 @@
 #include "document/commands/CSVRemoval.h"
 #include "ui/CSVTableView.h"
 #include "ui/TableCellWidthMeasure.h"
-
-#include "foundation/Error.h"
 
 #include <QFontDatabase>
 #include <QTextStream>
@@ -51,18 +50,12 @@ void timeFittingWidths(QTextStream &out, CSVDocument &document)
 // Times the heavy row and column commands on a file read into a document with no window.
 int commandsCommand(const QStringList &arguments)
 {
+    int exitCode = 0;
+    const std::unique_ptr<CSVDocument> document =
+        readDocumentArgument(arguments, "commands", exitCode);
+    if (!document)
+        return exitCode;
     QTextStream out(stdout);
-    if (arguments.size() != 1) {
-        QTextStream(stderr) << "usage: tabwright-bench commands FILE\n";
-        return 2;
-    }
-    Error error;
-    std::unique_ptr<CSVDocument> document =
-        CSVDocument::withContentsOfURL(arguments.first(), {}, &error);
-    if (!document) {
-        QTextStream(stderr) << error.localizedDescription() << '\n';
-        return 1;
-    }
     document->buildTableViewColumns();
     const qint64 rowCount = qint64(document->rowArrays().size());
     out << "rows " << rowCount << ", columns " << document->numberOfColumns() << '\n';

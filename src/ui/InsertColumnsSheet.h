@@ -1,17 +1,15 @@
 #pragma once
 
-#include "CommandSheet.h"
-#include "CountField.h"
+#include "InsertSheet.h"
 
 #include "document/commands/CSVInsertColumns.h"
 
 class CSVDocument;
-class QButtonGroup;
 class QComboBox;
 
 // The insert-columns sheet: how many empty columns, and where, perhaps beside a column chosen
 // from the shown ones. The search filter stays in force.
-class InsertColumnsSheet : public CommandSheet
+class InsertColumnsSheet : public InsertSheet
 {
     Q_OBJECT
 
@@ -21,9 +19,6 @@ public:
 
     static InsertColumnsSheet *beginSheet(QWidget *window, CSVDocument &document);
 
-    CountField *numberOfColumnsToInsert() const { return m_count; }
-    // One button per placement, the placement's number as its id.
-    QButtonGroup *insertAtColumnsMatrix() const { return m_placement; }
     // The shown columns by title, in display order; each item's data is its display position.
     QComboBox *insertAtColumnsPopup() const { return m_columns; }
 
@@ -33,7 +28,5 @@ private:
     void finish(bool confirmed) override;
 
     CSVDocument &m_document;
-    CountField *m_count;
-    QButtonGroup *m_placement;
     QComboBox *m_columns;
 };

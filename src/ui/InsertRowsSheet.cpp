@@ -1,12 +1,5 @@
 #include "InsertRowsSheet.h"
 
-#include "foundation/LocalizedStrings.h"
-
-#include <QButtonGroup>
-#include <QFormLayout>
-#include <QLabel>
-#include <QRadioButton>
-
 InsertRowsSheet *InsertRowsSheet::beginSheet(QWidget *window, CSVDocument &document)
 {
     auto *sheet = new InsertRowsSheet(window, document, CSVInsertRows::open(document));
@@ -16,34 +9,22 @@ InsertRowsSheet *InsertRowsSheet::beginSheet(QWidget *window, CSVDocument &docum
 
 InsertRowsSheet::InsertRowsSheet(QWidget *window, CSVDocument &document,
                                  const CSVInsertRows::Options &options)
-    : CommandSheet(window, Presentation::WindowModalSheet)
+    : InsertSheet(window, "LSInsertRowsTitle", "LSInsertRowsCount", s_maximumCount)
     , m_document(document)
     , m_options(options)
-    , m_count(new CountField(s_maximumCount, this))
-    , m_placement(new QButtonGroup(this))
 {
     using Placement = CSVInsertRows::Options::Placement;
-    auto *layout = new QFormLayout(this);
-    layout->addRow(new QLabel(localized("LSInsertRowsTitle"), this));
-    layout->addRow(localized("LSInsertRowsCount"), m_count);
-    const auto addChoice = [&](const char *titleKey, Placement placement) {
-        auto *choice = new QRadioButton(localized(titleKey), this);
-        m_placement->addButton(choice, int(placement));
-        layout->addRow(choice);
-        return choice;
-    };
-    addChoice("LSInsertRowsAtBeginning", Placement::AtBeginning);
-    addChoice("LSInsertRowsAtEnd", Placement::AtEnd);
-    addChoice("LSInsertRowsBeforeSelection", Placement::BeforeFirstSelectedRow)
-        ->setEnabled(options.canInsertBeforeSelection());
-    m_placement->button(int(options.placement))->setChecked(true);
-    layout->addRow(makeButtons(localized("LSInsert")));
+    addChoice("LSInsertRowsAtBeginning", int(Placement::AtBeginning));
+    addChoice("LSInsertRowsAtEnd", int(Placement::AtEnd));
+    addChoice("LSInsertRowsBeforeSelection", int(Placement::BeforeFirstSelectedRow),
+              options.canInsertBeforeSelection());
+    finishLayout(nullptr, int(options.placement));
 }
 
 void InsertRowsSheet::finish(bool confirmed)
 {
     CSVInsertRows::Options options = m_options;
-    options.count = m_count->count();
-    options.placement = CSVInsertRows::Options::Placement(m_placement->checkedId());
+    options.count = countField()->count();
+    options.placement = CSVInsertRows::Options::Placement(placement());
     CSVInsertRows::close(m_document, options, confirmed);
 }

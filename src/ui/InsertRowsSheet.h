@@ -1,15 +1,13 @@
 #pragma once
 
-#include "CommandSheet.h"
-#include "CountField.h"
+#include "InsertSheet.h"
 
 #include "document/commands/CSVInsertRows.h"
 
 class CSVDocument;
-class QButtonGroup;
 
 // The insert-rows sheet: how many empty rows, and where. Opening it clears the search filter.
-class InsertRowsSheet : public CommandSheet
+class InsertRowsSheet : public InsertSheet
 {
     Q_OBJECT
 
@@ -20,16 +18,10 @@ public:
     // Opens the sheet on the window, for its document.
     static InsertRowsSheet *beginSheet(QWidget *window, CSVDocument &document);
 
-    CountField *numberOfRowsToInsert() const { return m_count; }
-    // One button per placement, the placement's number as its id.
-    QButtonGroup *insertAtMatrix() const { return m_placement; }
-
 private:
     InsertRowsSheet(QWidget *window, CSVDocument &document, const CSVInsertRows::Options &options);
     void finish(bool confirmed) override;
 
     CSVDocument &m_document;
     CSVInsertRows::Options m_options;
-    CountField *m_count;
-    QButtonGroup *m_placement;
 };

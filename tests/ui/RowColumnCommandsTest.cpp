@@ -134,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                    selectRow1,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertRowsSheet>(w);
-                       type(sheet->numberOfRowsToInsert(), QStringLiteral("2"));
-                       click(sheet->insertAtMatrix()->button(2));
+                       type(sheet->countField(), QStringLiteral("2"));
+                       click(sheet->placementGroup()->button(2));
                        click(sheet->button(CommandSheet::s_confirmTag));
                    },
                    "a0,b0,c0|,,|,,|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1 2/ "
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                    selectRow1,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertRowsSheet>(w);
-                       type(sheet->numberOfRowsToInsert(), QStringLiteral("5"));
+                       type(sheet->countField(), QStringLiteral("5"));
                        QTest::keyClick(sheet, Qt::Key_Escape);
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1/ undo= redo="},
@@ -154,8 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                    selectNothing,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertColumnsSheet>(w);
-                       type(sheet->numberOfColumnsToInsert(), QStringLiteral("2"));
-                       click(sheet->insertAtColumnsMatrix()->button(3));
+                       type(sheet->countField(), QStringLiteral("2"));
+                       click(sheet->placementGroup()->button(3));
                        sheet->insertAtColumnsPopup()->setCurrentIndex(0);
                        click(sheet->button(CommandSheet::s_confirmTag));
                    },
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                    selectNothing,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertColumnsSheet>(w);
-                       type(sheet->numberOfColumnsToInsert(), QStringLiteral("4"));
+                       type(sheet->countField(), QStringLiteral("4"));
                        click(sheet->button(CommandSheet::s_cancelTag));
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo= redo="},

@@ -40,6 +40,27 @@ void removeSelected(CSVDocument &document, CSVRemoval::Kind kind)
     CSVRemoval(document, kind).answer(true, false);
 }
 
+using RowPlacement = CSVInsertRows::Options::Placement;
+using ColumnPlacement = CSVInsertColumns::Options::Placement;
+
+// Opens the insert sheet, chooses, confirms.
+void insertRows(CSVDocument &document, qint32 count, RowPlacement placement)
+{
+    CSVInsertRows::Options options = CSVInsertRows::open(document);
+    options.count = count;
+    options.placement = placement;
+    CSVInsertRows::close(document, options, true);
+}
+
+void insertColumns(CSVDocument &document, qint32 count, ColumnPlacement placement, qint64 column)
+{
+    CSVInsertColumns::Options options = CSVInsertColumns::open(document);
+    options.count = count;
+    options.placement = placement;
+    options.column = column;
+    CSVInsertColumns::close(document, options, true);
+}
+
 struct CommandCase
 {
     const char *name;
@@ -155,13 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](CSVDocument &d) {
                         d.selectRowIndexes({4, 7}, false);
                     },
-                    [](CSVDocument &d) {
-                        CSVInsertRows::Options options = CSVInsertRows::open(d);
-                        options.count = 3;
-                        options.placement =
-                            CSVInsertRows::Options::Placement::BeforeFirstSelectedRow;
-                        CSVInsertRows::close(d, options, true);
-                    },
+                    [](CSVDocument &d) { insertRows(d, 3, RowPlacement::BeforeFirstSelectedRow); },
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|,,|,,|,,|a4,b4,c4|a5,b5,c5|a6,b6,c6|"
                     "a7,b7,c7 cols=0:1 1:2 2:3 sel=4 5 6 7/ undo=LSUDInsertRows redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|a4,b4,c4|a5,b5,c5|a6,b6,c6|a7,b7,c7 "
@@ -173,34 +188,19 @@ INSTANTIATE_TEST_SUITE_P(
                         filter(d, {2, 3});
                         d.selectRowIndexes({1}, false);
                     },
-                    [](CSVDocument &d) {
-                        CSVInsertRows::Options options = CSVInsertRows::open(d);
-                        options.placement =
-                            CSVInsertRows::Options::Placement::BeforeFirstSelectedRow;
-                        CSVInsertRows::close(d, options, true);
-                    },
+                    [](CSVDocument &d) { insertRows(d, 1, RowPlacement::BeforeFirstSelectedRow); },
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|,,|a3,b3,c3 cols=0:1 1:2 2:3 sel=1 3/ "
                     "undo=LSUDInsertRows redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3 cols=0:1 1:2 2:3 sel=1/ "
                     "undo= redo=LSUDInsertRows"},
         CommandCase{"InsertTwoColumnsAfterDisplayPositionOne", 2,
                     [](CSVDocument &d) { d.moveTableColumn(0, 2); },
-                    [](CSVDocument &d) {
-                        CSVInsertColumns::Options options = CSVInsertColumns::open(d);
-                        options.count = 2;
-                        options.placement = CSVInsertColumns::Options::Placement::AfterColumn;
-                        options.column = 1;
-                        CSVInsertColumns::close(d, options, true);
-                    },
+                    [](CSVDocument &d) { insertColumns(d, 2, ColumnPlacement::AfterColumn, 1); },
                     "a0,b0,c0,,|a1,b1,c1,, cols=1:2 2:3 3:4 4:5 0:1 sel=/2 3 "
                     "undo=LSUDAddColumn redo=",
                     "a0,b0,c0,,|a1,b1,c1,, cols=1:2 2:3 0:1 sel=/ undo= redo=LSUDAddColumn"},
         CommandCase{"InsertColumnsStayUnderTheFilter", 3, [](CSVDocument &d) { filter(d, {1}); },
-                    [](CSVDocument &d) {
-                        CSVInsertColumns::Options options = CSVInsertColumns::open(d);
-                        options.placement = CSVInsertColumns::Options::Placement::BeforeColumn;
-                        CSVInsertColumns::close(d, options, true);
-                    },
+                    [](CSVDocument &d) { insertColumns(d, 1, ColumnPlacement::BeforeColumn, 0); },
                     "a0,b0,c0,|a1,b1,c1,|a2,b2,c2, filtered=a1,b1,c1, cols=3:4 0:1 1:2 2:3 "
                     "sel=/0 undo=LSUDAddColumn redo=",
                     "a0,b0,c0,|a1,b1,c1,|a2,b2,c2, filtered=a1,b1,c1, cols=0:1 1:2 2:3 sel=/ "
@@ -325,10 +325,10 @@ TEST(CSVInsertSheetsTest, RememberTheLastPlacementWhicheverButtonClosedThem)
     document.buildTableViewColumns();
     document.selectRowIndexes({0}, false);
     CSVInsertRows::Options rows = CSVInsertRows::open(document);
-    rows.placement = CSVInsertRows::Options::Placement::BeforeFirstSelectedRow;
+    rows.placement = RowPlacement::BeforeFirstSelectedRow;
     CSVInsertRows::close(document, rows, false);
     CSVInsertColumns::Options columns = CSVInsertColumns::open(document);
-    columns.placement = CSVInsertColumns::Options::Placement::AfterColumn;
+    columns.placement = ColumnPlacement::AfterColumn;
     CSVInsertColumns::close(document, columns, false);
 
     const auto placements = [&] {
