@@ -106,7 +106,8 @@ class RowColumnDialogTest : public RowColumnWindowTest,
 {};
 
 // The whole document after the dialog closed, whether the window still carries the sheet
-// highlight, and whether the removal question is silenced for rows.
+// highlight (it must while the dialog is open, and not after), and whether the removal
+// question is silenced for rows.
 TEST_P(RowColumnDialogTest, DrivesTheDialogThroughItsWidgets)
 {
     const DialogCase &c = GetParam();
@@ -134,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                    selectRow1,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertRowsSheet>(w);
+                       EXPECT_TRUE(ZRNSheetPresentation::highlightForWindow(&w));
                        type(sheet->countField(), QStringLiteral("2"));
                        click(sheet->placementGroup()->button(2));
                        click(sheet->button(CommandSheet::s_confirmTag));
@@ -176,6 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                    selectColumn1,
                    [](DocumentWindow &w) {
                        auto *panel = openDialog<ColumnTitlePanel>(w);
+                       EXPECT_TRUE(ZRNSheetPresentation::highlightForWindow(&w));
                        type(panel->editHeaderTitleField(), QStringLiteral("Price"));
                        QTest::keyClick(panel->editHeaderTitleField(), Qt::Key_Return);
                    },
