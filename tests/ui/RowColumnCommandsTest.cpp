@@ -163,16 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0,,|a1,b1,c1,,|a2,b2,c2,, cols=0:1 3:4 4:5 1:2 2:3 sel=/1 2 "
                    "undo=LSUDAddColumn redo="},
-        DialogCase{"CancelInsertColumns",
-                   {QStringLiteral("insertColumns")},
-                   selectNothing,
-                   [](DocumentWindow &w) {
-                       auto *sheet = openDialog<InsertColumnsSheet>(w);
-                       type(sheet->countField(), QStringLiteral("4"));
-                       click(sheet->button(CommandSheet::s_cancelTag));
-                   },
-                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo= redo="},
-        // Return commits the text still being typed.
         DialogCase{"RetitleThroughThePanel",
                    {QStringLiteral("editTitleOfSelectedColumn")},
                    selectColumn1,
@@ -214,14 +204,6 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo=LSUDRemoveRow redo= "
                    "silenced"},
-        DialogCase{
-            "ConfirmTheColumnRemoval",
-            {QStringLiteral("removeSelectedColumns")},
-            selectColumn1,
-            [](DocumentWindow &w) { click(alertButton(openDialog<QMessageBox>(w), "LSyes")); },
-            "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 2:3 sel=/ undo=LSUDRemoveColumn "
-            "redo="},
-        // The context menu's items carry the column they were opened for.
         DialogCase{
             "RemoveTheColumnOfTheContextMenu",
             {QStringLiteral("removeColumnFromCTM"), 0, QVariant::fromValue(quint64(2))},

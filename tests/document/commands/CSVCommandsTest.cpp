@@ -244,28 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      CSVRemoval(d, CSVRemoval::Kind::Rows).answer(false, true);
                                  },
                                  "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo= redo="},
-                      NoStepCase{"DeclinedColumnRemoval",
-                                 [](CSVDocument &d) {
-                                     CSVRemoval(d, CSVRemoval::Kind::Columns).answer(false, false);
-                                 },
-                                 "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=1/0 undo= redo="},
-                      NoStepCase{"HeaderWithoutSelectedRow",
-                                 [](CSVDocument &d) {
-                                     d.selectRowIndexes({}, false);
-                                     CSVRowCommands::selectedRowIsHeader(d);
-                                 },
-                                 "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo= redo="},
                       NoStepCase{"InsertNoRows",
-                                 [](CSVDocument &d) {
-                                     CSVInsertRows::Options options = CSVInsertRows::open(d);
-                                     options.count = 0;
-                                     CSVInsertRows::close(d, options, true);
-                                 },
-                                 "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=1/0 undo= redo="},
-                      NoStepCase{"CancelInsertColumns",
-                                 [](CSVDocument &d) {
-                                     CSVInsertColumns::close(d, CSVInsertColumns::open(d), false);
-                                 },
+                                 [](CSVDocument &d) { insertRows(d, 0, RowPlacement::AtEnd); },
                                  "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=1/0 undo= redo="}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -311,8 +291,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SuppressionCase{"RowsConfirmedTicked", CSVRemoval::Kind::Rows, true, true,
                                       "rows silent, columns asks"},
                       SuppressionCase{"RowsDeclinedTicked", CSVRemoval::Kind::Rows, false, true,
-                                      "rows asks, columns asks"},
-                      SuppressionCase{"RowsConfirmedUnticked", CSVRemoval::Kind::Rows, true, false,
                                       "rows asks, columns asks"},
                       SuppressionCase{"ColumnsConfirmedTicked", CSVRemoval::Kind::Columns, true,
                                       true, "rows asks, columns silent"}),

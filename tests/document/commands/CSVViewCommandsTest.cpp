@@ -2,7 +2,6 @@
 
 #include "document/CSVDocument.h"
 #include "document/commands/CSVCellWidthMeasure.h"
-#include "document/commands/CSVColumnCommands.h"
 #include "document/commands/CSVColumnWidths.h"
 #include "document/commands/CSVSelectionCommands.h"
 
@@ -28,12 +27,12 @@ public:
     mutable int m_exactCount = 0;
 };
 
-// The column widths and alignments, then the undo step and whether there are unsaved changes.
+// The column widths, then the undo step and whether there are unsaved changes.
 std::string viewState(const CSVDocument &document)
 {
     QStringList columns;
     for (const CSVTableColumn &column : document.tableColumns().columns())
-        columns << QStringLiteral("%1:%2").arg(column.width()).arg(int(column.contentAlignment()));
+        columns << QString::number(column.width());
     return (columns.join(u' ') + QStringLiteral(" step=%1 unsaved=%2")
                                      .arg(document.undoManager().undoActionName())
                                      .arg(document.hasUnsavedChanges()))
@@ -75,33 +74,26 @@ INSTANTIATE_TEST_SUITE_P(Commands, CSVViewCommandTest,
                                       [](CSVDocument &d, const KerningMeasure &m) {
                                           CSVColumnWidths::fitAllColumns(d, m);
                                       },
-                                      "40:0 30:0 step= unsaved=0 exact=3"},
+                                      "40 30 step= unsaved=0 exact=3"},
                              ViewCase{"FitSelectedOnly",
                                       {"abcd,xyz"},
                                       [](CSVDocument &d, const KerningMeasure &m) {
                                           CSVColumnWidths::fitSelectedColumns(d, m);
                                       },
-                                      "200:0 30:0 step= unsaved=0 exact=1"},
+                                      "200 30 step= unsaved=0 exact=1"},
                              ViewCase{"FitLooksAtTheVisibleRowsOnly",
                                       {"abcdefgh,xyz", "ab,x"},
                                       [](CSVDocument &d, const KerningMeasure &m) {
                                           d.setFilteredRowArrays(CSVRowList{d.rowArrays().at(1)});
                                           CSVColumnWidths::fitAllColumns(d, m);
                                       },
-                                      "20:0 20:0 step= unsaved=0 exact=2"},
+                                      "20 20 step= unsaved=0 exact=2"},
                              ViewCase{"FitWithoutRowsGivesTheMinimum",
                                       {},
                                       [](CSVDocument &d, const KerningMeasure &m) {
                                           CSVColumnWidths::fitAllColumns(d, m);
                                       },
-                                      "20:0 20:0 step= unsaved=0 exact=0"},
-                             ViewCase{"AlignSelected",
-                                      {"a,b"},
-                                      [](CSVDocument &d, const KerningMeasure &) {
-                                          CSVColumnCommands::setAlignmentForSelectedColumns(
-                                              d, TextAlignment::Right);
-                                      },
-                                      "200:0 200:1 step= unsaved=0 exact=0"}),
+                                      "20 20 step= unsaved=0 exact=0"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CSVSelectionCommandsTest, InvertSelectsAmongTheVisibleRowsOnly)
@@ -119,16 +111,6 @@ TEST(CSVSelectionCommandsTest, InvertSelectsAmongTheVisibleRowsOnly)
     CSVSelectionCommands::invertSelection(document);
     EXPECT_EQ(inverted + " / " + DocumentState::rows(document.selectedRows()).toStdString(),
               "2|8|14 / 5|11");
-}
-
-TEST(CSVSelectionCommandsTest, DeselectAllClearsRowsAndColumnsWithoutAStep)
-{
-    CSVDocument document;
-    document.buildTableViewColumns();
-    document.selectRowIndexes({0}, false);
-    document.selectColumnIndexes({1, 2}, false);
-    CSVSelectionCommands::deselectAll(document);
-    EXPECT_EQ(DocumentState::full(document), ",,, cols=0:1 1:2 2:3 3:4 sel=/ undo= redo=");
 }
 
 } // namespace
