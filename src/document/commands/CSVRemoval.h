@@ -15,7 +15,6 @@ public:
     // are the ones removed.
     CSVRemoval(CSVDocument &document, Kind kind);
 
-    Kind kind() const { return m_kind; }
     // Nothing selected: nothing to ask, nothing to do.
     bool isEmpty() const { return m_indexes.isEmpty(); }
     bool isQuestionSuppressed() const;
