@@ -10,6 +10,9 @@ const QList<BenchCommand> &benchCommands()
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
         {"commands", "FILE", commandsCommand, true},
+        {"detect", "FILE", detectCommand},
+        {"write", "IN OUT [--encoding N] [--separator T] [--line-ending L] [--repeat N]",
+         writeCommand},
         {"window", "FILE", windowCommand, true},
     };
     return s_commands;

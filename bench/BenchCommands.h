@@ -23,4 +23,6 @@ int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
 int commandsCommand(const QStringList &arguments);
+int detectCommand(const QStringList &arguments);
+int writeCommand(const QStringList &arguments);
 int windowCommand(const QStringList &arguments);

@@ -14,3 +14,10 @@ if(TABWRIGHT_SANITIZE)
     target_compile_options(tabwright_compile_options INTERFACE ${sanitizers})
     target_link_options(tabwright_compile_options INTERFACE ${sanitizers})
 endif()
+
+# With clang, the sanitizer build also fuzzes: the core is instrumented for libFuzzer's coverage
+# (harmless to the other tests, whose sanitizer runtime ignores it) and the fuzz targets build.
+set(TABWRIGHT_FUZZ OFF)
+if(TABWRIGHT_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    set(TABWRIGHT_FUZZ ON)
+endif()

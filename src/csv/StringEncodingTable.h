@@ -23,9 +23,14 @@ public:
     // Unicode encodings belong to this script group.
     static constexpr quint32 UnicodeScript = 0x100;
 
+    // Every encoding the product offers, in menu order: Unicode first, then by script group.
     static std::span<const StringEncodingInfo> entries();
     // The entry for an encoding, or nullptr when the product does not know it.
     static const StringEncodingInfo *find(StringEncoding encoding);
     // The display name, or an empty string for an unknown encoding.
     static QString displayName(StringEncoding encoding);
+    // The entry for a charset name ("utf-8", "Latin1", "cp1252"), compared without regard to
+    // case: an entry's own IANA name first, else the first entry whose converter ICU knows by
+    // that name. nullptr when none matches.
+    static const StringEncodingInfo *findByCharsetName(QStringView name);
 };

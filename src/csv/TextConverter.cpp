@@ -2,6 +2,8 @@
 
 #include "StringEncodingTable.h"
 
+#include <QStringEncoder>
+
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
 
@@ -29,12 +31,30 @@ TextConverter::~TextConverter()
 
 void TextConverter::reset()
 {
+    m_utf8Decoder.reset();
     if (m_converter)
         ucnv_reset(m_converter);
 }
 
 TextConverter::DecodeStatus TextConverter::decode(QByteArrayView bytes, QString &out, bool flush,
                                                   qsizetype *validByteCount)
+{
+    if (m_encoding != StringEncodings::UTF8)
+        return decodeWithConverter(bytes, out, flush, validByteCount);
+    switch (m_utf8Decoder.decode(bytes, out, flush, validByteCount)) {
+    case Utf8Decoder::Status::Ok:
+        return DecodeStatus::Ok;
+    case Utf8Decoder::Status::Invalid:
+        return DecodeStatus::Invalid;
+    case Utf8Decoder::Status::Truncated:
+        return DecodeStatus::Truncated;
+    }
+    return DecodeStatus::Invalid;
+}
+
+TextConverter::DecodeStatus TextConverter::decodeWithConverter(QByteArrayView bytes, QString &out,
+                                                               bool flush,
+                                                               qsizetype *validByteCount)
 {
     if (validByteCount)
         *validByteCount = 0;
@@ -94,6 +114,8 @@ bool TextConverter::encode(QStringView text, QByteArray &out, qsizetype *failedI
             *failedIndex = 0;
         return false;
     }
+    if (m_encoding == StringEncodings::UTF8 && encodeUtf8(text, out))
+        return true;
     // The converter keeps a trailing high surrogate for the next call instead of refusing it;
     // text handed in here is complete, so such a surrogate is unpaired.
     if (!text.isEmpty() && text.back().isHighSurrogate()) {
@@ -133,4 +155,20 @@ bool TextConverter::encode(QStringView text, QByteArray &out, qsizetype *failedI
     }
     ucnv_resetFromUnicode(m_converter);
     return false;
+}
+
+bool TextConverter::encodeUtf8(QStringView text, QByteArray &out)
+{
+    // Qt's encoder is several times faster than ICU's on text that is mostly ASCII, and it
+    // notices an unpaired surrogate; ICU's converter then finds where it is.
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const qsizetype start = out.size();
+    out.resize(start + encoder.requiredSpace(text.size()));
+    char *const end = encoder.appendToBuffer(out.data() + start, text);
+    if (encoder.hasError()) {
+        out.resize(start);
+        return false;
+    }
+    out.resize(end - out.constData());
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StringEncoding.h"
+#include "Utf8Decoder.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -45,6 +46,13 @@ public:
     bool encode(QStringView text, QByteArray &out, qsizetype *failedIndex = nullptr);
 
 private:
+    DecodeStatus decodeWithConverter(QByteArrayView bytes, QString &out, bool flush,
+                                     qsizetype *validByteCount);
+    // UTF-8 without ICU; false, leaving out as it was, on text UTF-8 cannot hold.
+    static bool encodeUtf8(QStringView text, QByteArray &out);
+
     StringEncoding m_encoding;
     UConverter *m_converter = nullptr;
+    // UTF-8, the most common encoding by far, is decoded without the converter.
+    Utf8Decoder m_utf8Decoder;
 };

@@ -34,8 +34,22 @@ public:
     // The field for its raw text (every unit from the one that began it to the one that ended
     // it): line breaks at both ends go, then one enclosing pair of quotation marks, then, with
     // trimSpaces, white space at both ends; a doubled quotation mark anywhere becomes one.
-    // mayHoldQuotes false promises that raw holds no quotation mark, sparing the search. The
-    // answer views raw or scratch.
-    static QStringView finish(QStringView raw, bool trimSpaces, bool mayHoldQuotes,
-                              QString &scratch);
+    // quoteCount is the number of quotation marks in raw. The answer views raw or scratch.
+    static QStringView finish(QStringView raw, bool trimSpaces, qsizetype quoteCount,
+                              QString &scratch)
+    {
+        // Most fields have nothing to remove.
+        if (quoteCount == 0 && (raw.isEmpty() || (!isRemovedAtEnds(raw.front(), trimSpaces) &&
+                                                  !isRemovedAtEnds(raw.back(), trimSpaces))))
+            return raw;
+        return finishEnds(raw, trimSpaces, quoteCount, scratch);
+    }
+
+private:
+    static bool isRemovedAtEnds(QChar c, bool trimSpaces)
+    {
+        return isLineBreak(c.unicode()) || (trimSpaces && isTrimmedSpace(c.unicode()));
+    }
+    static QStringView finishEnds(QStringView raw, bool trimSpaces, qsizetype quoteCount,
+                                  QString &scratch);
 };

@@ -105,8 +105,8 @@ void ZRNCSVInput::appendBytes(qsizetype count)
     m_chunk.resize(start + std::max<qint64>(read, 0));
     if (read < 0)
         failReading();
-    else if (read == 0 || m_stream->atEnd())
-        m_isStreamAtEnd = true;
+    else if (read == 0 || (!m_stream->isSequential() && m_stream->atEnd()))
+        m_isStreamAtEnd = true; // a pipe may say it is at its end while it waits for more
 }
 
 void ZRNCSVInput::decode(QByteArrayView bytes)

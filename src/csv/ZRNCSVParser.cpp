@@ -15,9 +15,8 @@
 
 namespace {
 
-// Bits of the plain-character table: plain text never changes the state, so runs of it are
-// skipped without walking them unit by unit.
-enum PlainIn : quint8 { UnquotedField = 1, QuotedField = 2, CommentLine = 4 };
+constexpr char16_t Quote = ZRNCSVFieldText::QuotationMark;
+constexpr char16_t Escape = ZRNCSVFieldText::EscapeCharacter;
 
 constexpr qsizetype SeparatorSampleSize = 2048;
 
@@ -55,8 +54,8 @@ bool isRefusedDelimiter(const QString &delimiter)
     if (delimiter.size() != 1)
         return true;
     const char16_t c = delimiter.front().unicode();
-    return ZRNCSVFieldText::isLineBreak(c) || c == ZRNCSVFieldText::CommentMarker ||
-           c == ZRNCSVFieldText::QuotationMark || c == ZRNCSVFieldText::EscapeCharacter;
+    return ZRNCSVFieldText::isLineBreak(c) || c == ZRNCSVFieldText::CommentMarker || c == Quote ||
+           c == Escape;
 }
 
 } // namespace
@@ -130,15 +129,9 @@ void ZRNCSVParser::setDelimiter(const QString &delimiter)
             QStringLiteral("%1 cannot be used as a delimiter").arg(delimiter).toStdString());
     m_delimiter = delimiter;
     m_delimiterCharacter = delimiter.front().unicode();
+    m_units.setDelimiter(m_delimiterCharacter);
 
-    for (char16_t c = 0; c < m_plainCharacters.size(); ++c) {
-        const bool isSpecial =
-            c == ZRNCSVFieldText::QuotationMark || c == ZRNCSVFieldText::EscapeCharacter;
-        const bool isLineBreak = ZRNCSVFieldText::isLineBreak(c);
-        m_plainCharacters[c] =
-            (isSpecial ? 0 : QuotedField) | (isLineBreak ? 0 : CommentLine) |
-            (isSpecial || isLineBreak || c == m_delimiterCharacter ? 0 : UnquotedField);
-    }
+    m_unquotedText = ZRNPlainTextScanner(Quote, Escape, m_delimiterCharacter);
 }
 
 void ZRNCSVParser::setSeparatorType(qint64 separatorType)
@@ -164,6 +157,8 @@ void ZRNCSVParser::setChunkSize(qsizetype chunkSize)
 
 void ZRNCSVParser::parse()
 {
+    if (m_hasStarted)
+        return;
     if (m_input.isAtEnd() || m_state == State::Cancelled || !m_error.isNull())
         restart();
     m_input.start(m_fileEncoding, m_chunkSize);
@@ -206,7 +201,7 @@ void ZRNCSVParser::resetWalk()
     m_balancedEscapes = true;
     m_previousIsLineBreak = false;
     m_fieldStart = 0;
-    m_fieldMayHoldQuotes = false;
+    m_fieldQuotes = 0;
     m_currentLine = 0;
 }
 
@@ -231,50 +226,34 @@ void ZRNCSVParser::runParseLoop()
         finishCurrentLine();
 }
 
-// Walks every unit whose end is known: all of them once the input is at its end.
-void ZRNCSVParser::walkText()
+inline const ZRNPlainTextScanner *ZRNCSVParser::plainText() const
 {
-    const QStringView text = m_input.text();
-    const bool isFinal = m_input.isAtEnd();
-    while (m_state != State::Cancelled && m_position < text.size()) {
-        skipPlainText(text, isFinal);
-        if (m_position >= text.size())
-            return;
-        const qsizetype end = m_units.unitEnd(m_position, isFinal);
-        if (end == ZRNTextUnits::NeedMoreText)
-            return;
-        processUnit(text, m_position, end);
-        m_position = end;
-    }
+    if (m_state == State::InField && m_balancedEscapes)
+        return m_balancedQuotes ? &m_unquotedText : &m_quotedText;
+    return m_state == State::CommentLine ? &m_commentText : nullptr;
 }
 
-void ZRNCSVParser::skipPlainText(QStringView text, bool isFinal)
+inline qsizetype ZRNCSVParser::skipPlainText(const ZRNPlainTextScanner &plain, const char16_t *data,
+                                             qsizetype position, qsizetype size, bool isFinal)
 {
-    quint8 plainIn = 0;
-    if (m_state == State::InField && m_balancedEscapes)
-        plainIn = m_balancedQuotes ? UnquotedField : QuotedField;
-    else if (m_state == State::CommentLine)
-        plainIn = CommentLine;
-    if (!plainIn)
-        return;
-
-    const char16_t *data = text.utf16();
-    const qsizetype size = text.size();
-    qsizetype i = m_position;
-    while (i < size && data[i] < 0x80 && (m_plainCharacters[data[i]] & plainIn))
-        ++i;
+    qsizetype end = plain.runEnd(data, position, size);
+    // Characters beyond ASCII that are units of their own, as the accented letters of names and
+    // places, are plain text too.
+    while (end < size && data[end] >= 0x80 && data[end] != m_delimiterCharacter &&
+           ZRNTextUnits::isOrdinary(data[end]))
+        end = plain.runEnd(data, end + 1, size);
     // The last plain character may begin one unit with what follows it: leave it to the walk.
-    if (i > m_position && (i == size ? !isFinal : data[i] >= 0x80))
-        --i;
-    if (i > m_position) {
-        m_previousIsLineBreak = ZRNCSVFieldText::isLineBreak(data[i - 1]);
-        m_position = i;
-    }
+    if (end > position && (end == size ? !isFinal : data[end] >= 0x80))
+        --end;
+    // No line break is plain.
+    if (end > position)
+        m_previousIsLineBreak = false;
+    return end;
 }
 
 // Only the first character of a unit decides; a line-break character right after another
 // counts as an ordinary character.
-void ZRNCSVParser::processUnit(QStringView text, qsizetype start, qsizetype end)
+inline void ZRNCSVParser::processUnit(QStringView text, qsizetype start, qsizetype end)
 {
     const char16_t c = text[start].unicode();
     const bool isLineBreakCharacter = ZRNCSVFieldText::isLineBreak(c);
@@ -302,23 +281,20 @@ void ZRNCSVParser::processUnit(QStringView text, qsizetype start, qsizetype end)
     default:
         break;
     }
-    if (m_state == State::InField && !m_fieldMayHoldQuotes) {
-        m_fieldMayHoldQuotes =
-            c == ZRNCSVFieldText::QuotationMark ||
-            (end - start > 1 &&
-             text.sliced(start, end - start).contains(ZRNCSVFieldText::QuotationMark));
-    }
+    if (m_state == State::InField)
+        m_fieldQuotes +=
+            end - start == 1 ? c == Quote : text.sliced(start, end - start).count(Quote);
 }
 
-void ZRNCSVParser::processBetweenFields(char16_t c, bool isLineBreak, qsizetype start)
+inline void ZRNCSVParser::processBetweenFields(char16_t c, bool isLineBreak, qsizetype start)
 {
-    if (c == ZRNCSVFieldText::QuotationMark) {
+    if (c == Quote) {
         beginCurrentField(start);
         m_balancedQuotes = false;
     } else if (c == m_delimiterCharacter) {
         beginCurrentField(start);
         finishCurrentField(start);
-    } else if (c == ZRNCSVFieldText::EscapeCharacter) {
+    } else if (c == Escape) {
         beginCurrentField(start);
         m_balancedEscapes = false;
     } else if (isLineBreak) {
@@ -334,9 +310,9 @@ void ZRNCSVParser::processBetweenFields(char16_t c, bool isLineBreak, qsizetype 
     }
 }
 
-void ZRNCSVParser::processInField(char16_t c, bool isLineBreak, qsizetype start)
+inline void ZRNCSVParser::processInField(char16_t c, bool isLineBreak, qsizetype start)
 {
-    if (c == ZRNCSVFieldText::QuotationMark) {
+    if (c == Quote) {
         if (m_balancedEscapes)
             m_balancedQuotes = !m_balancedQuotes;
         else
@@ -346,7 +322,7 @@ void ZRNCSVParser::processInField(char16_t c, bool isLineBreak, qsizetype start)
             m_balancedEscapes = true;
         else if (m_balancedQuotes)
             finishCurrentField(start);
-    } else if (c == ZRNCSVFieldText::EscapeCharacter) {
+    } else if (c == Escape) {
         m_balancedEscapes = !m_balancedEscapes;
     } else if (isLineBreak) {
         // Inside quotation marks or after a backslash the line break is field text, and the
@@ -358,6 +334,52 @@ void ZRNCSVParser::processInField(char16_t c, bool isLineBreak, qsizetype start)
     } else {
         m_balancedEscapes = true;
     }
+}
+
+// Walks every unit whose end is known: all of them once the input is at its end.
+void ZRNCSVParser::walkText()
+{
+    const QStringView text = m_input.text();
+    const char16_t *data = text.utf16();
+    const qsizetype size = text.size();
+    const bool isFinal = m_input.isAtEnd();
+    qsizetype position = m_position;
+    while (position < size && m_state != State::Cancelled) {
+        if (const ZRNPlainTextScanner *plain = plainText()) {
+            position = skipPlainText(*plain, data, position, size, isFinal);
+            if (position == size)
+                break;
+        }
+        qsizetype end = position + 1;
+        // An ASCII character followed by one is a unit of its own, but for CR LF.
+        if (end == size || (data[position] | data[end]) >= 0x80 || data[position] == u'\r') {
+            end = m_units.unitEnd(position, isFinal);
+            if (end == ZRNTextUnits::NeedMoreText)
+                break;
+            processUnit(text, position, end);
+        } else if (!processCommonAsciiUnit(data[position], position)) {
+            processUnit(text, position, end);
+        }
+        position = end;
+    }
+    m_position = position;
+}
+
+// The two steps of nearly every field, without the general dispatch of processUnit: an
+// ordinary character that begins a field, and the delimiter that ends one.
+inline bool ZRNCSVParser::processCommonAsciiUnit(char16_t c, qsizetype start)
+{
+    if (m_state == State::BetweenFields && m_unquotedText.isPlain(c)) {
+        m_previousIsLineBreak = false;
+        beginCurrentField(start);
+        return true;
+    }
+    if (m_state == State::InField && c == m_delimiterCharacter && isBalanced()) {
+        m_previousIsLineBreak = false;
+        finishCurrentField(start);
+        return true;
+    }
+    return false;
 }
 
 void ZRNCSVParser::beginCurrentLine()
@@ -382,7 +404,7 @@ void ZRNCSVParser::finishCurrentLine()
 void ZRNCSVParser::beginCurrentField(qsizetype start)
 {
     m_fieldStart = start;
-    m_fieldMayHoldQuotes = false;
+    m_fieldQuotes = 0;
     m_balancedQuotes = true;
     m_balancedEscapes = true;
     m_state = State::InField;
@@ -394,7 +416,7 @@ void ZRNCSVParser::finishCurrentField(qsizetype end)
         return;
     const QStringView raw = m_input.text().sliced(m_fieldStart, end - m_fieldStart);
     const QStringView field =
-        ZRNCSVFieldText::finish(raw, m_trimSpaces, m_fieldMayHoldQuotes, m_fieldScratch);
+        ZRNCSVFieldText::finish(raw, m_trimSpaces, m_fieldQuotes, m_fieldScratch);
     if (m_delegate)
         m_delegate->parserDidReadField(*this, field);
     if (m_state != State::Cancelled)

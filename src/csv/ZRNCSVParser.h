@@ -1,14 +1,15 @@
 #pragma once
 
 #include "StringEncoding.h"
+#include "ZRNCSVFieldText.h"
 #include "ZRNCSVInput.h"
+#include "ZRNPlainTextScanner.h"
 #include "ZRNTextUnits.h"
 
 #include "foundation/Error.h"
 
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -41,12 +42,14 @@ public:
     static QString errorDomain();
 
     // Each answers null, with the error in error when given, if the input cannot be opened.
+    // A parser on a file or a string reads it again on every parse; one on a stream cannot, and
+    // a second parse fails with a read error.
     //
-    // Reads the file at path; only such a parser reads its input again on a second parse.
+    // Reads the file at path.
     static std::unique_ptr<ZRNCSVParser>
     withContentsOfCSVFile(const QString &path, StringEncoding encoding, Error *error = nullptr);
     // Reads stream, which the parser owns from now on; a stream that is not open yet is opened
-    // for reading. A second parse of such a parser fails: a stream cannot be read again.
+    // for reading. The stream is at its end when a read answers no bytes.
     static std::unique_ptr<ZRNCSVParser>
     withStream(std::unique_ptr<QIODevice> stream, StringEncoding encoding, Error *error = nullptr);
     // Reads string as it reads in encoding; fails if the encoding cannot hold every character.
@@ -78,6 +81,7 @@ public:
 
     // Reads the whole input, making the delegate's calls on this thread. A parser that
     // reached the end, failed or was cancelled starts again from the beginning of its input.
+    // Called from one of the delegate's calls, it does nothing.
     void parse();
     // Meant for the delegate's calls: the parse stops after the current text unit, reports no
     // more lines or fields, and fails with the Cancelled error.
@@ -109,8 +113,11 @@ private:
     void resetWalk();
     void runParseLoop();
     void walkText();
-    void skipPlainText(QStringView text, bool isFinal);
+    const ZRNPlainTextScanner *plainText() const;
+    qsizetype skipPlainText(const ZRNPlainTextScanner &plain, const char16_t *data,
+                            qsizetype position, qsizetype size, bool isFinal);
     void processUnit(QStringView text, qsizetype start, qsizetype end);
+    bool processCommonAsciiUnit(char16_t c, qsizetype start);
     void processBetweenFields(char16_t c, bool isLineBreak, qsizetype start);
     void processInField(char16_t c, bool isLineBreak, qsizetype start);
     bool isBalanced() const { return m_balancedQuotes && m_balancedEscapes; }
@@ -126,8 +133,14 @@ private:
     qsizetype m_chunkSize = DefaultChunkSize;
     QString m_delimiter;
     char16_t m_delimiterCharacter = u',';
-    // Per ASCII character, a bit for each state in which it is plain field or comment text.
-    std::array<quint8, 128> m_plainCharacters{};
+    // The plain text of a field outside and inside quotation marks, and of a comment line.
+    ZRNPlainTextScanner m_unquotedText{ZRNCSVFieldText::QuotationMark,
+                                       ZRNCSVFieldText::EscapeCharacter, u','};
+    ZRNPlainTextScanner m_quotedText{ZRNCSVFieldText::QuotationMark,
+                                     ZRNCSVFieldText::EscapeCharacter,
+                                     ZRNCSVFieldText::EscapeCharacter};
+    // Control characters end every run already: the line breaks are among them.
+    ZRNPlainTextScanner m_commentText{u'\n', u'\n', u'\n'};
     bool m_trimSpaces = false;
     bool m_hasStarted = false;
     Error m_error;
@@ -140,7 +153,7 @@ private:
     bool m_balancedEscapes = true;
     bool m_previousIsLineBreak = false;
     qsizetype m_fieldStart = 0;
-    bool m_fieldMayHoldQuotes = false;
+    qsizetype m_fieldQuotes = 0; // quotation marks in the open field
     QString m_fieldScratch;
     qint64 m_currentLine = 0;
 };

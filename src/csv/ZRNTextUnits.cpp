@@ -32,6 +32,11 @@ bool endsUnlessExtended(char16_t c)
 
 } // namespace
 
+bool ZRNTextUnits::isOrdinary(char16_t c)
+{
+    return !QChar::isSurrogate(c) && clusterBreak(c) == U_GCB_OTHER;
+}
+
 ZRNTextUnits::~ZRNTextUnits()
 {
     if (m_iterator)
@@ -41,16 +46,27 @@ ZRNTextUnits::~ZRNTextUnits()
 qsizetype ZRNTextUnits::complexUnitEnd(qsizetype position, bool isFinal)
 {
     const qsizetype size = m_text.size();
+    const char16_t c = m_text[position].unicode();
+    if (c == m_delimiter || c == u'"')
+        return position + 1;
     if (position + 1 >= size)
         return isFinal ? size : NeedMoreText;
-    const char16_t c = m_text[position].unicode();
     const char16_t next = m_text[position + 1].unicode();
     if (c == u'\r')
         return next == u'\n' ? position + 2 : position + 1;
     if (endsUnlessExtended(c) && !mayExtend(next))
         return position + 1;
-    const qsizetype end = iteratorUnitEnd(position);
+    const qsizetype end = cutBeforeStructural(position, iteratorUnitEnd(position));
     return end == size && !isFinal ? NeedMoreText : end;
+}
+
+qsizetype ZRNTextUnits::cutBeforeStructural(qsizetype position, qsizetype end) const
+{
+    for (qsizetype i = position + 1; i < end; ++i) {
+        if (isStructural(m_text[i].unicode()))
+            return i;
+    }
+    return end;
 }
 
 qsizetype ZRNTextUnits::iteratorUnitEnd(qsizetype position)

@@ -7,6 +7,12 @@ struct UBreakIterator;
 // Splits text into the units the CSV parser walks: extended grapheme clusters, so that a base
 // character and the marks that follow it, a surrogate pair, or CR LF each count as one.
 //
+// The delimiter and the quotation mark are units of their own, and no unit holds a delimiter,
+// quotation mark or backslash after its first character. A cluster would otherwise join a mark
+// to the delimiter before it, so that ending the field dropped the mark, or join the delimiter
+// or closing quotation mark to a prepended character (Arabic number signs) before it, so that
+// two fields ran together.
+//
 // Most text is ASCII, where every character is its own unit, and asking ICU's break iterator
 // about each would cost more than everything else the parser does. A character therefore gets
 // its own unit without asking when neither it nor the one after it can join a cluster; the
@@ -21,6 +27,13 @@ public:
     ~ZRNTextUnits();
     ZRNTextUnits(const ZRNTextUnits &) = delete;
     ZRNTextUnits &operator=(const ZRNTextUnits &) = delete;
+
+    // Whether c, beyond ASCII, is a unit of its own between two such characters: it joins
+    // neither of them (no mark, joiner, jamo, regional indicator, surrogate or control).
+    static bool isOrdinary(char16_t c);
+
+    // The delimiter of the text; a comma until set.
+    void setDelimiter(char16_t delimiter) { m_delimiter = delimiter; }
 
     // The text to split; call again whenever it changed, moved or grew. Positions handed to
     // unitEnd afterwards must still be unit boundaries of the whole text.
@@ -47,8 +60,11 @@ public:
 private:
     qsizetype complexUnitEnd(qsizetype position, bool isFinal);
     qsizetype iteratorUnitEnd(qsizetype position);
+    bool isStructural(char16_t c) const { return c == m_delimiter || c == u'"' || c == u'\\'; }
+    qsizetype cutBeforeStructural(qsizetype position, qsizetype end) const;
 
     QStringView m_text;
+    char16_t m_delimiter = u',';
     UBreakIterator *m_iterator = nullptr;
     bool m_iteratorBound = false;
 };

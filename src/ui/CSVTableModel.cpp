@@ -24,9 +24,11 @@ CSVTableModel::CSVTableModel(CSVDocument &document, QObject *parent)
     , m_document(document)
     , m_rowCount(int(document.numberOfRowsInTableView()))
     , m_columnCount(int(document.tableColumns().count()))
+    , m_synchronization(this, [this] { synchronize(); })
 {
-    connect(&document, &CSVDocument::reloadData, this, &CSVTableModel::scheduleSynchronization);
-    connect(&document, &CSVDocument::columnsChanged, this, &CSVTableModel::scheduleSynchronization);
+    connect(&document, &CSVDocument::reloadData, this, [this] { m_synchronization.schedule(); });
+    connect(&document, &CSVDocument::columnsChanged, this,
+            [this] { m_synchronization.schedule(); });
 }
 
 int CSVTableModel::rowCount(const QModelIndex &parent) const
@@ -97,19 +99,11 @@ QVariant CSVTableModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
-void CSVTableModel::scheduleSynchronization()
-{
-    if (m_synchronizationPending)
-        return;
-    m_synchronizationPending = true;
-    QMetaObject::invokeMethod(this, &CSVTableModel::synchronize, Qt::QueuedConnection);
-}
-
 void CSVTableModel::synchronize()
 {
-    if (!m_synchronizationPending)
+    if (!m_synchronization.isPending())
         return;
-    m_synchronizationPending = false;
+    m_synchronization.cancel();
     const int rows = int(m_document.numberOfRowsInTableView());
     const int columns = int(m_document.tableColumns().count());
     if (rows != m_rowCount || columns != m_columnCount) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/ZRNDeferredCall.h"
+
 #include <QAbstractTableModel>
 
 class CSVDocument;
@@ -26,7 +28,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    bool isSynchronizationPending() const { return m_synchronizationPending; }
+    bool isSynchronizationPending() const { return m_synchronization.isPending(); }
     // Brings the model up to the document now: a reset when the number of rows or columns
     // changed, otherwise a change of every cell and header.
     void synchronize();
@@ -36,11 +38,10 @@ signals:
     void synchronized();
 
 private:
-    void scheduleSynchronization();
     bool isInShape(const QModelIndex &index) const;
 
     CSVDocument &m_document;
     int m_rowCount = 0;
     int m_columnCount = 0;
-    bool m_synchronizationPending = false;
+    ZRNDeferredCall m_synchronization;
 };

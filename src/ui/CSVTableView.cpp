@@ -22,6 +22,7 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
     , m_model(new CSVTableModel(document, this))
     , m_header(new CSVTableColumnHeaderView(this))
     , m_ruler(new ZRNLineNumberRulerWithMarker(this))
+    , m_synchronization(this, [this] { synchronize(); })
 {
     setHorizontalHeader(m_header);
     setVerticalHeader(m_ruler);
@@ -43,17 +44,18 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
     connect(&document, &CSVDocument::selectionChanged, this, [this] {
         if (!m_selectingFromGesture)
             m_gesture.restart(m_document.selectedRowIndexes());
-        scheduleSynchronization();
+        m_synchronization.schedule();
     });
-    connect(&document, &CSVDocument::reloadData, this, &CSVTableView::scheduleSynchronization);
-    connect(&document, &CSVDocument::columnsChanged, this, &CSVTableView::scheduleSynchronization);
+    connect(&document, &CSVDocument::reloadData, this, [this] { m_synchronization.schedule(); });
+    connect(&document, &CSVDocument::columnsChanged, this,
+            [this] { m_synchronization.schedule(); });
     connect(&document, &CSVDocument::scrollRowToVisible, this, [this](qint64 row) {
         m_pendingRowScroll = row;
-        scheduleSynchronization();
+        m_synchronization.schedule();
     });
     connect(&document, &CSVDocument::scrollColumnToVisible, this, [this](qint64 column) {
         m_pendingColumnScroll = column;
-        scheduleSynchronization();
+        m_synchronization.schedule();
     });
     connect(m_header, &QHeaderView::sectionPressed, this, &CSVTableView::selectColumnFromHeader);
     connect(m_header, &QHeaderView::sectionMoved, this,
@@ -81,17 +83,9 @@ void CSVTableView::setTableFont(const QFont &font)
     m_ruler->viewport()->update();
 }
 
-void CSVTableView::scheduleSynchronization()
-{
-    if (m_synchronizationPending)
-        return;
-    m_synchronizationPending = true;
-    QMetaObject::invokeMethod(this, &CSVTableView::synchronize, Qt::QueuedConnection);
-}
-
 void CSVTableView::synchronize()
 {
-    m_synchronizationPending = false;
+    m_synchronization.cancel();
     if (m_model->isSynchronizationPending())
         m_model->synchronize(); // puts widths and selection back through synchronized()
     else

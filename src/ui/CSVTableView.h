@@ -2,6 +2,8 @@
 
 #include "RowSelectionGesture.h"
 
+#include "kit/ZRNDeferredCall.h"
+
 #include "foundation/NotFound.h"
 
 #include <QTableView>
@@ -43,7 +45,6 @@ protected:
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
 
 private:
-    void scheduleSynchronization();
     void applySelection();
     void applyColumnWidths();
     void applyPendingScrolls();
@@ -56,7 +57,7 @@ private:
     CSVTableColumnHeaderView *m_header;
     ZRNLineNumberRulerWithMarker *m_ruler;
     RowSelectionGesture m_gesture;
-    bool m_synchronizationPending = false;
+    ZRNDeferredCall m_synchronization;
     bool m_selectingFromGesture = false;
     bool m_applyingDocument = false;
     qint64 m_columnAnchor = NotFound;

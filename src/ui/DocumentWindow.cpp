@@ -36,7 +36,10 @@ constexpr int s_questionDelayMilliseconds = 100;
 
 DocumentWindow::DocumentWindow(CSVDocument &document, CommandResponder *application,
                                QWidget *parent)
-    : QMainWindow(parent), m_document(document), m_application(application)
+    : QMainWindow(parent)
+    , m_document(document)
+    , m_application(application)
+    , m_uiUpdate(this, [this] { updateUI(); })
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The columns come first, so the table is laid out once, with its columns.
@@ -92,16 +95,16 @@ void DocumentWindow::setUpMenusAndToolbar()
     const auto menus = menuBar()->findChildren<QMenu *>();
     for (QMenu *menu : menus)
         connect(menu, &QMenu::aboutToShow, this, &DocumentWindow::validateUserInterfaceItems);
-    connect(qApp, &QApplication::focusChanged, this, &DocumentWindow::scheduleUIUpdate);
+    connect(qApp, &QApplication::focusChanged, this, [this] { m_uiUpdate.schedule(); });
 }
 
 void DocumentWindow::connectDocument()
 {
-    connect(&m_document, &CSVDocument::uiUpdateRequested, this, &DocumentWindow::scheduleUIUpdate);
-    connect(&m_document, &CSVDocument::selectionChanged, this, &DocumentWindow::scheduleUIUpdate);
-    connect(&m_document, &CSVDocument::columnsChanged, this, &DocumentWindow::scheduleUIUpdate);
+    connect(&m_document, &CSVDocument::uiUpdateRequested, this, [this] { m_uiUpdate.schedule(); });
+    connect(&m_document, &CSVDocument::selectionChanged, this, [this] { m_uiUpdate.schedule(); });
+    connect(&m_document, &CSVDocument::columnsChanged, this, [this] { m_uiUpdate.schedule(); });
     connect(&m_document.undoManager(), &UndoManager::changed, this,
-            &DocumentWindow::scheduleUIUpdate);
+            [this] { m_uiUpdate.schedule(); });
     connect(&m_document, &CSVDocument::columnMismatchQuestionRaised, this, [this] {
         QTimer::singleShot(s_questionDelayMilliseconds, this, &DocumentWindow::askPendingQuestions);
     });
@@ -140,18 +143,9 @@ void DocumentWindow::setAttachedWindow(QWidget *panel)
     validateUserInterfaceItems();
 }
 
-// Many changes may arrive while one command runs; the window shows the result once.
-void DocumentWindow::scheduleUIUpdate()
-{
-    if (m_uiUpdatePending)
-        return;
-    m_uiUpdatePending = true;
-    QMetaObject::invokeMethod(this, &DocumentWindow::updateUI, Qt::QueuedConnection);
-}
-
 void DocumentWindow::updateUI()
 {
-    m_uiUpdatePending = false;
+    m_uiUpdate.cancel();
     m_statusLabel->setText(StatusLine::text(m_document.numberOfSelectedRows(),
                                             m_document.numberOfRowsInTableView(),
                                             qint64(m_document.rowArrays().size())));

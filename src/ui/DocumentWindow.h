@@ -4,6 +4,8 @@
 #include "CommandResponder.h"
 #include "CommandState.h"
 
+#include "kit/ZRNDeferredCall.h"
+
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
@@ -96,7 +98,6 @@ private:
     void setUpTable();
     void setUpMenusAndToolbar();
     void connectDocument();
-    void scheduleUIUpdate();
     void updateTitle();
     void updateUndoTitles();
     bool isToolbarItemEnabled(const CommandAction *item) const;
@@ -117,6 +118,6 @@ private:
     QPointer<QMessageBox> m_question;
     CloseHandler m_closeHandler;
     bool m_closeApproved = false;
-    bool m_uiUpdatePending = false;
+    ZRNDeferredCall m_uiUpdate;
     bool m_wasShown = false;
 };

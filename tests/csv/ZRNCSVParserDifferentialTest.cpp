@@ -1,5 +1,6 @@
 #include "support/ParserRecorder.h"
 #include "support/QtPrinters.h"
+#include "support/RandomText.h"
 #include "support/ReferenceCSVWalk.h"
 
 #include <gtest/gtest.h>
@@ -70,10 +71,7 @@ TEST(ParserDifferentialTest, AgreesWithTheUnitByUnitReferenceWalk)
 {
     std::mt19937 random(20240607);
     for (int round = 0; round < 4000; ++round) {
-        QString input;
-        const auto pieces = random() % 40;
-        for (unsigned i = 0; i < pieces; ++i)
-            input += QString::fromUtf16(s_pieces[random() % s_pieces.size()]);
+        const auto input = randomlyJoined<QString>(random, s_pieces, 39);
         ParseOptions options;
         options.delimiter = QChar(s_delimiters[random() % s_delimiters.size()]);
         options.trimSpaces = random() % 2;

@@ -7,8 +7,10 @@
 
 void ParserRecorder::call(ZRNCSVParser &parser, bool expected, const char *name)
 {
-    if (!expected)
+    if (!expected) {
+        m_isInOrder = false;
         append(QLatin1String("!") + QLatin1String(name));
+    }
     if (++m_calls == cancelAtCall)
         parser.cancelParsing();
 }
@@ -87,5 +89,6 @@ ParseResult parse(const QByteArray &bytes, const ParseOptions &options)
     ParserRecorder recorder;
     parser->setParserDelegate(&recorder);
     parser->parse();
-    return {recorder.log(), parser->detectedLineEnd(), parser->encodingErrorOccured()};
+    return {recorder.log(), recorder.isInOrder(), parser->detectedLineEnd(),
+            parser->encodingErrorOccured()};
 }

@@ -17,6 +17,7 @@ public:
     qint64 cancelAtCall = -1;
 
     const QString &log() const { return m_log; }
+    bool isInOrder() const { return m_isInOrder; }
     // The file named by the last document start.
     const QString &csvFile() const { return m_csvFile; }
 
@@ -37,6 +38,7 @@ private:
 
     QString m_log;
     QString m_csvFile;
+    bool m_isInOrder = true;
     qint64 m_calls = 0;
     qint64 m_line = 0;
     bool m_inDocument = false;
@@ -56,12 +58,14 @@ struct ParseOptions
 struct ParseResult
 {
     QString log;
+    bool isInOrder;
     qint64 detectedLineEnd;
     bool encodingErrorOccured;
 };
 
 // Parses bytes from a stream.
 ParseResult parse(const QByteArray &bytes, const ParseOptions &options = {});
+// The log of parse.
 inline QString parseLog(const QByteArray &bytes, const ParseOptions &options = {})
 {
     return parse(bytes, options).log;

@@ -50,15 +50,35 @@ QString ReferenceCSVWalk::read(const QString &text)
     QChar previous; // U+0000, no line break, before the first unit
     for (int32_t start = units->first(), end = units->next(); end != icu::BreakIterator::DONE;
          start = end, end = units->next()) {
-        const QStringView unit = QStringView(text).sliced(start, end - start);
-        process(unit, previous);
-        previous = unit.front();
+        for (const QStringView unit : splitCluster(QStringView(text).sliced(start, end - start))) {
+            process(unit, previous);
+            previous = unit.front();
+        }
     }
     if (m_state == State::InField)
         finishField();
     if (m_state == State::BetweenFields)
         finishLine();
     return m_log.isEmpty() ? QStringLiteral("end") : m_log + QStringLiteral(" end");
+}
+
+// A delimiter or quotation mark is a unit by itself; a delimiter, quotation mark or backslash
+// after the first character of a cluster begins a unit of its own.
+QList<QStringView> ReferenceCSVWalk::splitCluster(QStringView cluster) const
+{
+    const auto isStructural = [this](QChar c) {
+        return c == m_delimiter || c == u'"' || c == u'\\';
+    };
+    QList<QStringView> units;
+    qsizetype start = 0;
+    for (qsizetype i = 1; i <= cluster.size(); ++i) {
+        const bool standsAlone = cluster[start] == m_delimiter || cluster[start] == u'"';
+        if (i == cluster.size() || standsAlone || isStructural(cluster[i])) {
+            units.append(cluster.sliced(start, i - start));
+            start = i;
+        }
+    }
+    return units;
 }
 
 void ReferenceCSVWalk::process(QStringView unit, QChar previous)

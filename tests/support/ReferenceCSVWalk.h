@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // The plain way to read delimited text, to check the parser against: the whole text at once,
-// split into grapheme clusters by ICU's break iterator, every cluster through the state
+// split into grapheme clusters by ICU's break iterator (cut around delimiters, quotation marks
+// and backslashes as the parser cuts them), every cluster through the state
 // machine, every field built up unit by unit and finished with whole-string operations. It
 // answers the log ParserRecorder would record.
 class ReferenceCSVWalk
@@ -17,6 +18,7 @@ public:
 private:
     enum class State { LineStart, BetweenFields, InField, CommentLine };
 
+    QList<QStringView> splitCluster(QStringView cluster) const;
     void process(QStringView unit, QChar previous);
     void beginField();
     void finishField();
