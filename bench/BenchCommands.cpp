@@ -10,6 +10,7 @@ const QList<BenchCommand> &benchCommands()
         {"parse", ParserBenchOptions::Usage, parseCommand},
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
+        {"commands", "FILE", commandsCommand, true},
         {"detect", "FILE", detectCommand},
         {"write", BenchWriteOptions::Usage, writeCommand},
         {"save", BenchWriteOptions::Usage, saveCommand},

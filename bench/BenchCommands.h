@@ -9,7 +9,8 @@ struct BenchCommand
     const char *name;
     const char *usage;
     int (*run)(const QStringList &arguments);
-    // The mode shows windows: it runs under a QApplication on the offscreen platform.
+    // The mode shows windows or measures text: it runs under a QApplication on the offscreen
+    // platform.
     bool needsWidgets = false;
 };
 
@@ -21,6 +22,7 @@ int generateCommand(const QStringList &arguments);
 int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
+int commandsCommand(const QStringList &arguments);
 int detectCommand(const QStringList &arguments);
 int writeCommand(const QStringList &arguments);
 int saveCommand(const QStringList &arguments);

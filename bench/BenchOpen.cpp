@@ -1,4 +1,5 @@
 #include "BenchCommands.h"
+#include "BenchUndoTiming.h"
 #include "Measurement.h"
 
 #include "document/CSVDocument.h"
@@ -7,30 +8,6 @@
 
 #include <QFileInfo>
 #include <QTextStream>
-
-namespace {
-
-// Times one undoable change, its undo and its redo.
-void timeChangeUndoRedo(QTextStream &out, const char *label, CSVDocument &document,
-                        const std::function<void()> &change)
-{
-    UndoManager &undo = document.undoManager();
-    Measurement measurement;
-    {
-        UndoGroup group(undo);
-        change();
-    }
-    out << label << ": " << measurement.seconds() << " s, rows " << document.rowArrays().size();
-    measurement.restart();
-    undo.undo();
-    out << "; undo " << measurement.seconds() << " s, rows " << document.rowArrays().size();
-    measurement.restart();
-    undo.redo();
-    out << "; redo " << measurement.seconds() << " s, rows " << document.rowArrays().size() << '\n';
-    undo.undo();
-}
-
-} // namespace
 
 // Reads a file into a document with no window, as opening it does, then removes every row and
 // takes that back and forth.

@@ -1,11 +1,10 @@
 #include "BenchCommands.h"
+#include "BenchDocumentArgument.h"
 #include "Measurement.h"
 
 #include "document/CSVDocument.h"
 #include "ui/CSVTableView.h"
 #include "ui/DocumentWindow.h"
-
-#include "foundation/Error.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -45,19 +44,13 @@ private:
 // rows read to the first frame of the table, and a jump to the last row.
 int windowCommand(const QStringList &arguments)
 {
-    QTextStream out(stdout);
-    if (arguments.size() != 1) {
-        QTextStream(stderr) << "usage: tabwright-bench window FILE\n";
-        return 2;
-    }
     Measurement measurement;
-    Error error;
-    std::unique_ptr<CSVDocument> document =
-        CSVDocument::withContentsOfURL(arguments.first(), {}, &error);
-    if (!document) {
-        QTextStream(stderr) << error.localizedDescription() << '\n';
-        return 1;
-    }
+    int exitCode = 0;
+    const std::unique_ptr<CSVDocument> document =
+        readDocumentArgument(arguments, "window", exitCode);
+    if (!document)
+        return exitCode;
+    QTextStream out(stdout);
     out << "read " << document->rowArrays().size() << " rows in " << measurement.seconds()
         << " s\n";
 

@@ -312,6 +312,35 @@ void CSVDocument::removeCSVRowsInRange(qint64 location, qint64 length)
     updateUI();
 }
 
+void CSVDocument::removeCSVRows(const CSVRowList &rows)
+{
+    const CSVRowStore::Positions positions = m_rows.positionsOf(rows);
+    CSVRowList removed = m_rows.take(positions.rows);
+    CSVRowList filtered = m_rows.takeFromFilter(positions.filtered);
+    registerUndo([this, removed = std::move(removed), filtered = std::move(filtered), positions] {
+        reinsertCSVRows(removed, filtered, positions);
+    });
+    reload();
+    m_selection.selectRows({}, false);
+    emit selectionChanged();
+    updateUI();
+}
+
+void CSVDocument::reinsertCSVRows(const CSVRowList &rows, const CSVRowList &filtered,
+                                  const CSVRowStore::Positions &positions)
+{
+    registerUndo([this, rows] { removeCSVRows(rows); });
+    m_rows.insert(rows, positions.rows);
+    m_rows.insertInFilter(filtered, positions.filtered);
+    reload();
+    const IndexSet &shown = m_rows.hasFilter() ? positions.filtered : positions.rows;
+    m_selection.selectRows(shown, true);
+    emit selectionChanged();
+    if (!shown.isEmpty())
+        emit scrollRowToVisible(shown.firstIndex());
+    updateUI();
+}
+
 void CSVDocument::replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow)
 {
     const qint64 index = m_rows.indexOf(oldRow);
@@ -511,7 +540,9 @@ void CSVDocument::resetSearchField()
     emit searchFieldResetRequested();
 }
 
+// The row selection is the document's part of forgetting a find result: a hit selects its row.
 void CSVDocument::resetFindResults()
 {
+    selectRowIndexes({}, false);
     emit findResultsResetRequested();
 }

@@ -7,6 +7,7 @@
 #include "CSVSavePanelChoices.h"
 #include "CSVSelection.h"
 #include "CSVTableColumns.h"
+#include "commands/CSVCommandChoices.h"
 
 #include "foundation/IndexSet.h"
 #include "foundation/UndoManager.h"
@@ -136,6 +137,10 @@ public:
     void removeCSVRow(const CSVRowPtr &row);
     void removeCSVRowsAtIndexes(const IndexSet &indexes);
     void removeCSVRowsInRange(qint64 location, qint64 length);
+    // Removes these row objects from the rows and from the filtered list, wherever they stand,
+    // as one change: undo puts each back at its former place in both lists and selects them.
+    // A loop of removeCSVRow would search and move the rows once per row.
+    void removeCSVRows(const CSVRowList &rows);
     void replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow);
     void insertCSVRow(const CSVRowPtr &row, qint64 index);
     void insertCSVRows(const CSVRowList &rows, qint64 index);
@@ -172,6 +177,8 @@ public:
     const UndoManager &undoManager() const { return m_undoManager; }
     CSVFindReplaceState &findReplaceState() { return m_findReplace; }
     const CSVFindReplaceState &findReplaceState() const { return m_findReplace; }
+    CSVCommandChoices &commandChoices() { return m_commandChoices; }
+    const CSVCommandChoices &commandChoices() const { return m_commandChoices; }
 
 signals:
     // The table's contents changed: read everything again, the row selection included.
@@ -197,6 +204,8 @@ private:
     void reload();
     void afterRowsInserted(qint64 index, qint64 count);
     void reinsertCSVRow(const CSVRowPtr &row, qint64 index, qint64 filterIndex);
+    void reinsertCSVRows(const CSVRowList &rows, const CSVRowList &filtered,
+                         const CSVRowStore::Positions &positions);
     void insertColumn(const CSVTableColumn &column, qint64 index);
     void afterColumnsChanged();
     void takeReadRows(CSVRowList rows);
@@ -220,5 +229,6 @@ private:
     QDateTime m_fileModificationDate;
     std::optional<CSVReadFailure> m_readFailure;
     CSVFindReplaceState m_findReplace;
+    CSVCommandChoices m_commandChoices;
     UndoManager m_undoManager;
 };

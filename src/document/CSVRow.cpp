@@ -231,6 +231,16 @@ CSVRow::TextView CSVRow::textView(std::u16string &scratch) const
     return view;
 }
 
+QAnyStringView CSVRow::view(qsizetype index) const
+{
+    Q_ASSERT(index >= 0 && index < count());
+    const quint32 begin = cellBegin(m_block, index);
+    const qsizetype length = cellEnd(m_block, index) - begin;
+    if (isWide(m_block))
+        return QStringView(reinterpret_cast<const char16_t *>(text(m_block)) + begin, length);
+    return QLatin1StringView(text(m_block) + begin, length);
+}
+
 QStringList CSVRow::cells() const
 {
     QStringList list;

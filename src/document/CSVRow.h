@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -34,6 +35,9 @@ public:
     qsizetype count() const;
     // The cell at index, which must be below count().
     QString at(qsizetype index) const;
+    // The cell at index without a copy, valid until the row changes: for passes over a million
+    // cells that only look.
+    QAnyStringView view(qsizetype index) const;
     // The cells without making a QString each, for reading a whole table quickly: views of the
     // row's own text when the row is stored as UTF-16, else of the text widened into scratch
     // (which only grows). Valid until the row changes or scratch is used again.

@@ -4,6 +4,75 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// Puts the i-th row at the i-th smallest index, in one merging pass, so putting back a million
+// removed rows stays linear. Indexes past the end append.
+void insertRowsAt(CSVRowList &list, const CSVRowList &rows, const IndexSet &indexes)
+{
+    Q_ASSERT(qint64(rows.size()) == indexes.count());
+    CSVRowList merged;
+    merged.reserve(list.size() + rows.size());
+    auto kept = list.begin();
+    auto inserted = rows.begin();
+    for (const IndexSet::Range &range : indexes.ranges()) {
+        while (qint64(merged.size()) < range.location && kept != list.end())
+            merged.push_back(std::move(*kept++));
+        for (qint64 i = 0; i < range.length; ++i)
+            merged.push_back(*inserted++);
+    }
+    std::move(kept, list.end(), std::back_inserter(merged));
+    list = std::move(merged);
+}
+
+CSVRowList takeRowsAt(CSVRowList &list, const IndexSet &indexes)
+{
+    CSVRowList taken;
+    taken.reserve(size_t(indexes.count()));
+    CSVRowList kept;
+    kept.reserve(list.size() - size_t(indexes.count()));
+    qint64 next = 0;
+    for (const IndexSet::Range &range : indexes.ranges()) {
+        for (; next < range.location; ++next)
+            kept.push_back(std::move(list[size_t(next)]));
+        for (; next < range.end(); ++next)
+            taken.push_back(std::move(list.at(size_t(next))));
+    }
+    for (; next < qint64(list.size()); ++next)
+        kept.push_back(std::move(list[size_t(next)]));
+    list = std::move(kept);
+    return taken;
+}
+
+// Where the wanted row objects stand in the list. Rows usually come in the order they stand
+// there (a selection does), and one walk finds them; otherwise they are looked up in a set.
+IndexSet indexesIn(const CSVRowList &list, const CSVRowList &wanted)
+{
+    IndexSet indexes;
+    auto next = wanted.begin();
+    for (size_t i = 0; i < list.size() && next != wanted.end(); ++i) {
+        if (list[i] == *next) {
+            indexes.add(qint64(i));
+            ++next;
+        }
+    }
+    if (next == wanted.end())
+        return indexes;
+    std::unordered_set<const CSVRow *> set;
+    set.reserve(wanted.size());
+    for (const CSVRowPtr &row : wanted)
+        set.insert(row.get());
+    indexes.clear();
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (set.contains(list[i].get()))
+            indexes.add(qint64(i));
+    }
+    return indexes;
+}
+
+} // namespace
 
 qint64 CSVRowStore::indexOf(const CSVRowPtr &row) const
 {
@@ -18,6 +87,12 @@ qint64 CSVRowStore::indexOf(const CSVRowPtr &row) const
     return NotFound;
 }
 
+CSVRowStore::Positions CSVRowStore::positionsOf(const CSVRowList &rows) const
+{
+    return {indexesIn(m_rows, rows),
+            m_filteredRows ? indexesIn(*m_filteredRows, rows) : IndexSet()};
+}
+
 void CSVRowStore::insert(qint64 index, CSVRowPtr row)
 {
     m_rows.insert(m_rows.begin() + index, std::move(row));
@@ -30,20 +105,7 @@ void CSVRowStore::insert(qint64 index, const CSVRowList &rows)
 
 void CSVRowStore::insert(const CSVRowList &rows, const IndexSet &indexes)
 {
-    // One merging pass, so putting back a million removed rows stays linear.
-    Q_ASSERT(qint64(rows.size()) == indexes.count());
-    CSVRowList merged;
-    merged.reserve(m_rows.size() + rows.size());
-    auto kept = m_rows.begin();
-    auto inserted = rows.begin();
-    for (const IndexSet::Range &range : indexes.ranges()) {
-        while (qint64(merged.size()) < range.location && kept != m_rows.end())
-            merged.push_back(std::move(*kept++));
-        for (qint64 i = 0; i < range.length; ++i)
-            merged.push_back(*inserted++);
-    }
-    std::move(kept, m_rows.end(), std::back_inserter(merged));
-    m_rows = std::move(merged);
+    insertRowsAt(m_rows, rows, indexes);
 }
 
 CSVRowPtr CSVRowStore::takeAt(qint64 index)
@@ -63,21 +125,7 @@ CSVRowList CSVRowStore::take(qint64 location, qint64 length)
 
 CSVRowList CSVRowStore::take(const IndexSet &indexes)
 {
-    CSVRowList taken;
-    taken.reserve(size_t(indexes.count()));
-    CSVRowList kept;
-    kept.reserve(m_rows.size() - size_t(indexes.count()));
-    qint64 next = 0;
-    for (const IndexSet::Range &range : indexes.ranges()) {
-        for (; next < range.location; ++next)
-            kept.push_back(std::move(m_rows[size_t(next)]));
-        for (; next < range.end(); ++next)
-            taken.push_back(std::move(m_rows.at(size_t(next))));
-    }
-    for (; next < count(); ++next)
-        kept.push_back(std::move(m_rows[size_t(next)]));
-    m_rows = std::move(kept);
-    return taken;
+    return takeRowsAt(m_rows, indexes);
 }
 
 qint64 CSVRowStore::removeFromFilter(const CSVRowPtr &row)
@@ -95,6 +143,17 @@ void CSVRowStore::insertInFilter(qint64 index, const CSVRowPtr &row)
 {
     if (m_filteredRows && index >= 0 && index <= qint64(m_filteredRows->size()))
         m_filteredRows->insert(m_filteredRows->begin() + index, row);
+}
+
+CSVRowList CSVRowStore::takeFromFilter(const IndexSet &indexes)
+{
+    return m_filteredRows ? takeRowsAt(*m_filteredRows, indexes) : CSVRowList();
+}
+
+void CSVRowStore::insertInFilter(const CSVRowList &rows, const IndexSet &indexes)
+{
+    if (m_filteredRows)
+        insertRowsAt(*m_filteredRows, rows, indexes);
 }
 
 void CSVRowStore::removeFromFilterRowsLike(const CSVRowList &rows)

@@ -25,6 +25,14 @@ public:
 
     // The index of that very row object, or the not-found index.
     qint64 indexOf(const CSVRowPtr &row) const;
+    // Where these row objects stand among the rows and in the filtered list; rows absent from
+    // a list have no index there.
+    struct Positions
+    {
+        IndexSet rows;
+        IndexSet filtered;
+    };
+    Positions positionsOf(const CSVRowList &rows) const;
 
     void insert(qint64 index, CSVRowPtr row);
     void insert(qint64 index, const CSVRowList &rows);
@@ -39,6 +47,9 @@ public:
     // row had there, or the not-found index.
     qint64 removeFromFilter(const CSVRowPtr &row);
     void insertInFilter(qint64 index, const CSVRowPtr &row);
+    CSVRowList takeFromFilter(const IndexSet &indexes);
+    // Indexes past the end of the filtered list append.
+    void insertInFilter(const CSVRowList &rows, const IndexSet &indexes);
     void removeFromFilterRowsLike(const CSVRowList &rows);
     void replaceInFilter(const CSVRowPtr &oldRow, const CSVRowPtr &newRow);
 

@@ -84,6 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       "a1,b1,c1|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowsAtIndexes redo=",
                       "reload selection updateUI"},
+        PrimitiveCase{"RemoveRowObjects",
+                      [](CSVDocument &d, const CSVRowList &r) {
+                          d.removeCSVRows({r[3], r[0]});
+                      },
+                      "a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowObjects redo=",
+                      "reload selection updateUI"},
         PrimitiveCase{"RemoveRowsInRange",
                       [](CSVDocument &d, const CSVRowList &) { d.removeCSVRowsInRange(1, 2); },
                       "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowsInRange redo=",
@@ -173,6 +179,11 @@ INSTANTIATE_TEST_SUITE_P(
             "a0,b0,c0|a2,b2,c2|a1,b1,c1 filtered=a2,b2,c2|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 "
             "undo=RemoveFilteredRow redo=",
             "reload selection updateUI", true},
+        PrimitiveCase{"RemoveFilteredRowObjects",
+                      [](CSVDocument &d, const CSVRowList &r) { d.removeCSVRows({r[0], r[3]}); },
+                      "a1,b1,c1|a2,b2,c2 filtered=a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/0 "
+                      "undo=RemoveFilteredRowObjects redo=",
+                      "reload selection updateUI", true},
         PrimitiveCase{
             "ReplaceFilteredRow",
             [](CSVDocument &d, const CSVRowList &r) { d.replaceCSVRow(r[3], row("x,y,z")); },

@@ -1,0 +1,25 @@
+#include "BenchUndoTiming.h"
+#include "Measurement.h"
+
+#include "document/CSVDocument.h"
+
+#include <QTextStream>
+
+void timeChangeUndoRedo(QTextStream &out, const char *label, CSVDocument &document,
+                        const std::function<void()> &change)
+{
+    UndoManager &undo = document.undoManager();
+    Measurement measurement;
+    {
+        UndoGroup group(undo);
+        change();
+    }
+    out << label << ": " << measurement.seconds() << " s, rows " << document.rowArrays().size();
+    measurement.restart();
+    undo.undo();
+    out << "; undo " << measurement.seconds() << " s, rows " << document.rowArrays().size();
+    measurement.restart();
+    undo.redo();
+    out << "; redo " << measurement.seconds() << " s, rows " << document.rowArrays().size() << '\n';
+    undo.undo();
+}

@@ -1,0 +1,76 @@
+#include "TableCellWidthMeasure.h"
+
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QWidget>
+
+#include <cmath>
+
+TableCellWidthMeasure::TableCellWidthMeasure(const QWidget *table)
+    : m_table(table)
+    , m_font(table->font())
+    , m_metrics(m_font)
+    // The item views' text margin, on both sides.
+    , m_margins(2.0 *
+                (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1))
+{
+    for (size_t c = 0; c < m_latin1Advances.size(); ++c)
+        m_latin1Advances[c] =
+            std::max(0.0, m_metrics.horizontalAdvance(QString(QChar(char16_t(c)))));
+}
+
+// Exactly what the table's item delegate asks of the style for its size hint.
+double TableCellWidthMeasure::width(QAnyStringView text) const
+{
+    QStyleOptionViewItem option;
+    option.initFrom(m_table);
+    option.font = m_font;
+    option.fontMetrics = QFontMetrics(m_font);
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.text = text.toString();
+    option.text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return m_table->style()
+        ->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), m_table)
+        .width();
+}
+
+double TableCellWidthMeasure::upperBound(QAnyStringView text) const
+{
+    double sum = 0.0;
+    text.visit([&](auto view) {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QLatin1StringView>) {
+            for (const char c : view)
+                sum += m_latin1Advances[uchar(c)];
+        } else if constexpr (std::is_same_v<View, QStringView>) {
+            sum = advances(view);
+        } else {
+            sum = advances(QAnyStringView(view).toString());
+        }
+    });
+    return std::ceil(sum) + m_margins;
+}
+
+double TableCellWidthMeasure::advances(QStringView text) const
+{
+    double sum = 0.0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        sum += c < m_latin1Advances.size() ? m_latin1Advances[c] : advance(c);
+    }
+    return sum;
+}
+
+double TableCellWidthMeasure::advance(char32_t character) const
+{
+    auto it = m_otherAdvances.constFind(character);
+    if (it == m_otherAdvances.constEnd()) {
+        const double width = m_metrics.horizontalAdvance(QString::fromUcs4(&character, 1));
+        it = m_otherAdvances.insert(character, std::max(0.0, width));
+    }
+    return *it;
+}

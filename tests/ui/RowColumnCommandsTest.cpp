@@ -1,0 +1,286 @@
+#include "document/DocumentState.h"
+
+#include "ui/CSVTableView.h"
+#include "ui/ColumnTitlePanel.h"
+#include "ui/CommandAction.h"
+#include "ui/DocumentWindow.h"
+#include "ui/InsertColumnsSheet.h"
+#include "ui/InsertRowsSheet.h"
+#include "ui/TableCellWidthMeasure.h"
+
+#include "document/CSVDocument.h"
+#include "foundation/DefaultsKeys.h"
+#include "foundation/LocalizedStrings.h"
+#include "foundation/UserDefaults.h"
+#include "kit/ZRNSheetPresentation.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Clicks near the left edge: a radio button takes clicks on its circle and its text only.
+void click(QAbstractButton *button)
+{
+    ASSERT_TRUE(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Replaces the text of a field by typing, as a user would.
+void type(QLineEdit *field, const QString &text)
+{
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+// The dialog a command opened on the window: a child, or the attached panel, a window of its
+// own.
+template<typename Dialog>
+Dialog *openDialog(DocumentWindow &window)
+{
+    Dialog *dialog = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        dialog = window.findChild<Dialog *>();
+        return dialog && dialog->isVisible();
+    }));
+    return dialog;
+}
+
+QAbstractButton *alertButton(QMessageBox *box, const char *titleKey)
+{
+    const auto buttons = box->buttons();
+    for (QAbstractButton *button : buttons) {
+        if (button->text() == localized(titleKey))
+            return button;
+    }
+    return nullptr;
+}
+
+struct DialogCase
+{
+    const char *name;
+    CommandSender command;
+    // Selects before the command.
+    std::function<void(CSVDocument &)> setup;
+    // Works the dialog the command opened through its widgets.
+    std::function<void(DocumentWindow &)> drive;
+    const char *after;
+};
+
+// A shown window on a document of three rows in three columns.
+class RowColumnWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_document.setRowArrays(DocumentState::makeRows({"a0,b0,c0", "a1,b1,c1", "a2,b2,c2"}));
+        m_document.setNumberOfColumns(3);
+        m_window = std::make_unique<DocumentWindow>(m_document);
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void TearDown() override
+    {
+        for (const char *key :
+             {DefaultsKeys::RowDeleteAlertSuppress, DefaultsKeys::ColumnDeleteAlertSuppress})
+            UserDefaults::standard().removeObject(QString::fromLatin1(key));
+    }
+
+    CSVDocument m_document;
+    std::unique_ptr<DocumentWindow> m_window;
+};
+
+class RowColumnDialogTest : public RowColumnWindowTest,
+                            public ::testing::WithParamInterface<DialogCase>
+{};
+
+// The whole document after the dialog closed, whether the window still carries the sheet
+// highlight (it must while the dialog is open, and not after), and whether the removal
+// question is silenced for rows.
+TEST_P(RowColumnDialogTest, DrivesTheDialogThroughItsWidgets)
+{
+    const DialogCase &c = GetParam();
+    c.setup(m_document);
+    m_window->sendCommand(c.command);
+    c.drive(*m_window);
+    const bool highlighted = ZRNSheetPresentation::highlightForWindow(m_window.get()) != nullptr;
+    const bool silenced = UserDefaults::standard().boolForKey(
+        QString::fromLatin1(DefaultsKeys::RowDeleteAlertSuppress));
+    EXPECT_EQ(DocumentState::full(m_document) + (highlighted ? " highlighted" : "") +
+                  (silenced ? " silenced" : ""),
+              c.after);
+}
+
+const auto selectRow1 = [](CSVDocument &d) { d.selectRowIndexes({1}, false); };
+const auto selectColumn1 = [](CSVDocument &d) { d.selectColumnIndexes({1}, false); };
+const auto selectColumn0 = [](CSVDocument &d) { d.selectColumnIndexes({0}, false); };
+const auto selectNothing = [](CSVDocument &) {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, RowColumnDialogTest,
+    ::testing::Values(
+        DialogCase{"InsertRowsBeforeTheSelection",
+                   {QStringLiteral("insertRows")},
+                   selectRow1,
+                   [](DocumentWindow &w) {
+                       auto *sheet = openDialog<InsertRowsSheet>(w);
+                       EXPECT_TRUE(ZRNSheetPresentation::highlightForWindow(&w));
+                       type(sheet->countField(), QStringLiteral("2"));
+                       click(sheet->placementGroup()->button(2));
+                       click(sheet->button(CommandSheet::s_confirmTag));
+                   },
+                   "a0,b0,c0|,,|,,|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1 2/ "
+                   "undo=LSUDInsertRows redo="},
+        DialogCase{"CancelInsertRowsWithEscape",
+                   {QStringLiteral("insertRows")},
+                   selectRow1,
+                   [](DocumentWindow &w) {
+                       auto *sheet = openDialog<InsertRowsSheet>(w);
+                       type(sheet->countField(), QStringLiteral("5"));
+                       QTest::keyClick(sheet, Qt::Key_Escape);
+                   },
+                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1/ undo= redo="},
+        DialogCase{"InsertColumnsAfterTheChosenColumn",
+                   {QStringLiteral("insertColumns")},
+                   selectNothing,
+                   [](DocumentWindow &w) {
+                       auto *sheet = openDialog<InsertColumnsSheet>(w);
+                       type(sheet->countField(), QStringLiteral("2"));
+                       click(sheet->placementGroup()->button(3));
+                       sheet->insertAtColumnsPopup()->setCurrentIndex(0);
+                       click(sheet->button(CommandSheet::s_confirmTag));
+                   },
+                   "a0,b0,c0,,|a1,b1,c1,,|a2,b2,c2,, cols=0:1 3:4 4:5 1:2 2:3 sel=/1 2 "
+                   "undo=LSUDAddColumn redo="},
+        DialogCase{"RetitleThroughThePanel",
+                   {QStringLiteral("editTitleOfSelectedColumn")},
+                   selectColumn1,
+                   [](DocumentWindow &w) {
+                       auto *panel = openDialog<ColumnTitlePanel>(w);
+                       EXPECT_TRUE(ZRNSheetPresentation::highlightForWindow(&w));
+                       type(panel->editHeaderTitleField(), QStringLiteral("Price"));
+                       QTest::keyClick(panel->editHeaderTitleField(), Qt::Key_Return);
+                   },
+                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:Price 2:3 sel=/1 "
+                   "undo=LSUDEditColumnTitle redo="},
+        DialogCase{"CancelThePanel",
+                   {QStringLiteral("editTitleOfSelectedColumn")},
+                   selectColumn1,
+                   [](DocumentWindow &w) {
+                       auto *panel = openDialog<ColumnTitlePanel>(w);
+                       type(panel->editHeaderTitleField(), QStringLiteral("Price"));
+                       click(panel->button(CommandSheet::s_cancelTag));
+                   },
+                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/1 undo= redo="},
+        // "LSno" is the default: Return declines, which still empties the row selection, and
+        // the ticked box is not stored.
+        DialogCase{"DeclineTheRowRemoval",
+                   {QStringLiteral("removeSelectedRows")},
+                   selectRow1,
+                   [](DocumentWindow &w) {
+                       auto *box = openDialog<QMessageBox>(w);
+                       click(box->checkBox());
+                       QTest::keyClick(box, Qt::Key_Return);
+                   },
+                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo= redo="},
+        DialogCase{"ConfirmTheRowRemovalAndSilenceIt",
+                   {QStringLiteral("removeSelectedRows")},
+                   selectRow1,
+                   [](DocumentWindow &w) {
+                       auto *box = openDialog<QMessageBox>(w);
+                       click(box->checkBox());
+                       click(alertButton(box, "LSyes"));
+                   },
+                   "a0,b0,c0|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo=LSUDRemoveRow redo= "
+                   "silenced"},
+        DialogCase{
+            "RemoveTheColumnOfTheContextMenu",
+            {QStringLiteral("removeColumnFromCTM"), 0, QVariant::fromValue(quint64(2))},
+            selectColumn0,
+            [](DocumentWindow &w) { click(alertButton(openDialog<QMessageBox>(w), "LSyes")); },
+            "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 sel=/ undo=LSUDRemoveColumn "
+            "redo="},
+        DialogCase{"RetitleTheColumnOfTheContextMenu",
+                   {QStringLiteral("editColumnTitleFromCTM"), 0, 2},
+                   selectColumn0,
+                   [](DocumentWindow &w) {
+                       auto *panel = openDialog<ColumnTitlePanel>(w);
+                       type(panel->editHeaderTitleField(), QStringLiteral("Total"));
+                       click(panel->button(CommandSheet::s_confirmTag));
+                   },
+                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:Total sel=/0 "
+                   "undo=LSUDEditColumnTitle redo="}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(RowColumnWindowTest, SilencedRemovalRunsWithoutAQuestion)
+{
+    UserDefaults::standard().setObject(QString::fromLatin1(DefaultsKeys::RowDeleteAlertSuppress),
+                                       true);
+    m_document.selectRowIndexes({0, 2}, false);
+    m_window->sendCommand({QStringLiteral("removeSelectedRows")});
+    EXPECT_EQ(DocumentState::table(m_document) +
+                  (m_window->findChild<QMessageBox *>() ? " asked" : ""),
+              "a1,b1,c1 cols=0:1 1:2 2:3");
+}
+
+// While the panel is open nothing is offered, the header's menu stays shut and a second panel
+// does not open over the first.
+TEST_F(RowColumnWindowTest, TitlePanelBlocksCommandsWhileOpen)
+{
+    const auto offered = [this](const char *action) {
+        m_window->validateUserInterfaceItems();
+        return m_window->menuAction(QString::fromLatin1(action))->isEnabled() ? "offered"
+                                                                              : "blocked";
+    };
+    m_window->sendCommand({QStringLiteral("showTitleEditWindowForTableColumn"), 0, 2});
+    auto *panel = openDialog<ColumnTitlePanel>(*m_window);
+    ASSERT_TRUE(panel);
+    const std::string whileOpen = offered("addNewRow");
+    m_window->sendCommand({QStringLiteral("showTitleEditWindowForTableColumn"), 0, 0});
+    const qsizetype panels = m_window->findChildren<ColumnTitlePanel *>().size();
+    click(panel->button(CommandSheet::s_cancelTag));
+    EXPECT_EQ(whileOpen + " " + std::to_string(panels) + " " + offered("addNewRow"),
+              "blocked 1 offered");
+}
+
+// The estimate that spares most exact measures must never be below the exact width, or fitting
+// would cut off the widest cell.
+TEST(TableCellWidthMeasureTest, EstimateIsNeverBelowTheWidthTheTableDraws)
+{
+    CSVDocument document;
+    CSVTableView table(document);
+    const TableCellWidthMeasure measure(&table);
+    QStringList below;
+    const QStringList texts = {QStringLiteral("AVAVAV To Wa"),
+                               QStringLiteral("office fi fl"),
+                               QStringLiteral("Jiří Novák"),
+                               QStringLiteral("Zürich, Sé"),
+                               QStringLiteral("日本語テキスト"),
+                               QStringLiteral("عربية"),
+                               QStringLiteral("e\u0301e\u0301"),
+                               QStringLiteral("👍🏽 ok"),
+                               QStringLiteral("\tTab"),
+                               QStringLiteral("two\nlines"),
+                               QString()};
+    for (const QString &text : texts) {
+        const QByteArray latin1 = text.toLatin1();
+        if (measure.upperBound(text) < measure.width(text) ||
+            measure.upperBound(QLatin1StringView(latin1)) <
+                measure.width(QLatin1StringView(latin1)))
+            below << text;
+    }
+    EXPECT_EQ(below, QStringList());
+}
+
+} // namespace
