@@ -83,10 +83,8 @@ int saveCommand(const QStringList &arguments)
         seconds = run == 0 ? measurement.seconds() : std::min(seconds, measurement.seconds());
     }
     const qint64 bytes = QFile(options.out).size();
-    QTextStream(stdout) << "rows " << document->rowArrays().size() << "  bytes " << bytes
-                        << "  seconds " << QString::number(seconds, 'f', 3) << "  "
-                        << Measurement::throughput(bytes, seconds) << "  peak memory "
-                        << Measurement::megabytes(Measurement::peakMemoryBytes())
+    QTextStream(stdout) << Measurement::writeFigures(qint64(document->rowArrays().size()), bytes,
+                                                     seconds)
                         << "  same bytes as IN: "
                         << (haveSameBytes(options.in, options.out) ? "yes" : "no") << '\n';
     return 0;

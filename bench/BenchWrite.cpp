@@ -96,9 +96,7 @@ int writeCommand(const QStringList &arguments)
     const double seconds = timeWrites(table, options, file, err);
     if (seconds < 0)
         return 1;
-    QTextStream(stdout) << "rows " << table.rowCount() << "  bytes " << file.size() << "  seconds "
-                        << QString::number(seconds, 'f', 3) << "  "
-                        << Measurement::throughput(file.size(), seconds) << "  peak memory "
-                        << Measurement::megabytes(Measurement::peakMemoryBytes()) << '\n';
+    QTextStream(stdout) << Measurement::writeFigures(table.rowCount(), file.size(), seconds)
+                        << '\n';
     return 0;
 }

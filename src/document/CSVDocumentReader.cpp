@@ -31,7 +31,8 @@ bool CSVDocumentReader::reportCannotOpen(const QString &path, const QString &rea
 }
 
 std::optional<CSVDocumentReader::Result>
-CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset, Error *error)
+CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset, Error *error,
+                        qsizetype rowLimit)
 {
     if (!checkReadable(path, error))
         return std::nullopt;
@@ -43,12 +44,14 @@ CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset
         return std::nullopt;
     }
     CSVDocumentReader reader;
+    reader.m_rowLimit = rowLimit;
     parser->setParserDelegate(&reader);
     parser->setSeparatorType(preset.separatorType());
     parser->setTrimSpaces(preset.trimSpaces());
     parser->parse();
 
     Result &result = reader.m_result;
+    result.lineEnd = parser->detectedLineEnd();
     if (!reader.m_failure.isNull() || parser->encodingErrorOccured()) {
         result.failure = CSVReadFailure{qint64(result.rows.size()), preset.stringEncoding(),
                                         reader.m_failure.localizedDescription()};
@@ -71,7 +74,7 @@ void CSVDocumentReader::parserDidReadField(ZRNCSVParser &, QStringView field)
     m_row.appendField(field);
 }
 
-void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &, qint64)
+void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &parser, qint64)
 {
     if (m_row.isBlankLine())
         return;
@@ -83,6 +86,8 @@ void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &, qint64)
         m_result.longest = std::max(m_result.longest, length);
     }
     m_result.rows.push_back(m_row.makeRow(m_slabs));
+    if (qsizetype(m_result.rows.size()) == m_rowLimit)
+        parser.cancelParsing();
 }
 
 void CSVDocumentReader::parserDidEndDocument(ZRNCSVParser &, const QString &)
@@ -90,7 +95,9 @@ void CSVDocumentReader::parserDidEndDocument(ZRNCSVParser &, const QString &)
     m_row.clear();
 }
 
+// Stopping at the row limit is no failure: the rows asked for were all read.
 void CSVDocumentReader::parserDidFailWithError(ZRNCSVParser &, const Error &error)
 {
-    m_failure = error;
+    if (qsizetype(m_result.rows.size()) != m_rowLimit)
+        m_failure = error;
 }

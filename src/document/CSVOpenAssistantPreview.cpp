@@ -10,8 +10,6 @@
 #include "foundation/NotFound.h"
 #include "foundation/UserDefaults.h"
 
-#include <algorithm>
-
 namespace {
 
 QString key(const char *name)
@@ -32,26 +30,15 @@ CSVOpenAssistantPreview::forFile(const QString &path, const CSVImportExportPrese
     const qint64 separator = ZRNCSVParser::autodetectSeparatorForCSVFile(path);
     if (separator != NotFound)
         choices.setSeparatorType(separator);
-    Error parserError;
-    auto parser = ZRNCSVParser::withContentsOfCSVFile(path, choices.stringEncoding(), &parserError);
-    if (!parser) {
-        CSVDocumentReader::reportCannotOpen(path, parserError.localizedDescription(), error);
-        return nullptr;
-    }
-    return std::unique_ptr<CSVOpenAssistantPreview>(
-        new CSVOpenAssistantPreview(path, std::move(parser), choices));
+    return std::unique_ptr<CSVOpenAssistantPreview>(new CSVOpenAssistantPreview(path, choices));
 }
 
 CSVOpenAssistantPreview::CSVOpenAssistantPreview(const QString &path,
-                                                 std::unique_ptr<ZRNCSVParser> parser,
                                                  const CSVImportExportPreset &choices)
-    : m_path(path), m_parser(std::move(parser)), m_choices(choices)
+    : m_path(path), m_choices(choices)
 {
-    m_parser->setParserDelegate(this);
     load();
 }
-
-CSVOpenAssistantPreview::~CSVOpenAssistantPreview() = default;
 
 CSVImportExportPreset CSVOpenAssistantPreview::defaultChoices()
 {
@@ -76,41 +63,29 @@ void CSVOpenAssistantPreview::storeDefaultChoices(const CSVImportExportPreset &c
     defaults.setObject(key(DefaultsKeys::ForceQuotes), choices.forceQuotes());
 }
 
-void CSVOpenAssistantPreview::setEncoding(StringEncoding encoding)
+bool CSVOpenAssistantPreview::setChoices(const CSVImportExportPreset &choices)
 {
-    m_choices.setStringEncoding(encoding);
-    load();
+    const CSVImportExportPreset &old = m_choices;
+    const bool readsOtherwise = choices.stringEncoding() != old.stringEncoding() ||
+                                choices.separatorType() != old.separatorType() ||
+                                choices.firstRowIsHeader() != old.firstRowIsHeader() ||
+                                choices.trimSpaces() != old.trimSpaces();
+    m_choices = choices;
+    if (readsOtherwise)
+        load();
+    return readsOtherwise;
 }
 
-void CSVOpenAssistantPreview::setSeparatorType(qint64 separatorType)
-{
-    m_choices.setSeparatorType(separatorType);
-    load();
-}
-
-void CSVOpenAssistantPreview::setFirstRowIsHeader(bool firstRowIsHeader)
-{
-    m_choices.setFirstRowIsHeader(firstRowIsHeader);
-    load();
-}
-
-void CSVOpenAssistantPreview::setTrimSpaces(bool trimSpaces)
-{
-    m_choices.setTrimSpaces(trimSpaces);
-    load();
-}
-
+// A file that can no longer be read (gone since the assistant opened) shows nothing.
 void CSVOpenAssistantPreview::load()
 {
-    m_rows.clear();
+    std::optional<CSVDocumentReader::Result> read =
+        CSVDocumentReader::read(m_path, m_choices, nullptr, MaximumRows);
+    m_rows = read ? std::move(read->rows) : CSVRowList();
+    m_numberOfColumns = read ? read->longest : 0;
+    m_detectedLineEnd = read ? read->lineEnd : NotFound;
+    m_encodingErrorOccurred = read && read->failure;
     m_firstRow.reset();
-    m_parser->setEncoding(m_choices.stringEncoding());
-    m_parser->setSeparatorType(m_choices.separatorType());
-    m_parser->setTrimSpaces(m_choices.trimSpaces());
-    m_parser->parse();
-    m_numberOfColumns = 0;
-    for (const CSVRowPtr &row : m_rows)
-        m_numberOfColumns = std::max<qint64>(m_numberOfColumns, row->count());
     if (!m_rows.empty() && m_choices.firstRowIsHeader()) {
         m_firstRow = std::move(m_rows.front());
         m_rows.erase(m_rows.begin());
@@ -137,51 +112,9 @@ QString CSVOpenAssistantPreview::cell(qsizetype row, qsizetype column) const
     return column < csvRow.count() ? csvRow.at(column) : localized("LSUndefinedContent");
 }
 
-bool CSVOpenAssistantPreview::encodingErrorOccurred() const
-{
-    return m_parser->encodingErrorOccured();
-}
-
-qint64 CSVOpenAssistantPreview::detectedLineEnd() const
-{
-    return m_parser->detectedLineEnd();
-}
-
 CSVImportExportPreset CSVOpenAssistantPreview::preset() const
 {
     CSVImportExportPreset preset = m_choices;
     preset.setLineEndingType(detectedLineEnd());
     return preset;
 }
-
-void CSVOpenAssistantPreview::parserDidStartDocument(ZRNCSVParser &, const QString &)
-{
-    m_row.clear();
-}
-
-void CSVOpenAssistantPreview::parserDidStartLine(ZRNCSVParser &, qint64)
-{
-    m_row.clear();
-}
-
-void CSVOpenAssistantPreview::parserDidReadField(ZRNCSVParser &, QStringView field)
-{
-    m_row.appendField(field);
-}
-
-void CSVOpenAssistantPreview::parserDidEndLine(ZRNCSVParser &parser, qint64)
-{
-    if (m_row.isBlankLine())
-        return;
-    m_rows.push_back(m_row.makeRow());
-    if (qsizetype(m_rows.size()) >= MaximumRows)
-        parser.cancelParsing();
-}
-
-void CSVOpenAssistantPreview::parserDidEndDocument(ZRNCSVParser &, const QString &)
-{
-    m_row.clear();
-}
-
-// A preview shows what could be read; the warning sign tells of undecodable text.
-void CSVOpenAssistantPreview::parserDidFailWithError(ZRNCSVParser &, const Error &) {}

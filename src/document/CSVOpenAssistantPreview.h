@@ -1,22 +1,19 @@
 #pragma once
 
 #include "CSVImportExportPreset.h"
-#include "CSVRowBuilder.h"
-
-#include "csv/ZRNCSVParserDelegate.h"
+#include "CSVRow.h"
 
 #include <QStringList>
 
 #include <memory>
 
 class Error;
-class ZRNCSVParser;
 
 // What the open assistant shows of a file before it is opened, without any widget: the file's
 // encoding and separator guessed, the user's other choices, and the first rows read under them.
 // The choices are the assistant's controls; the preset the file is then read with takes the
 // line ending the file was found to use rather than the one chosen.
-class CSVOpenAssistantPreview : public ZRNCSVParserDelegate
+class CSVOpenAssistantPreview
 {
 public:
     // At most this many rows are read: a header and 50 rows below it.
@@ -30,7 +27,6 @@ public:
     // the file cannot be opened.
     static std::unique_ptr<CSVOpenAssistantPreview>
     forFile(const QString &path, const CSVImportExportPreset &defaults, Error *error);
-    ~CSVOpenAssistantPreview() override;
 
     // The user's last confirmed choices, and storing new ones (only when the user confirms).
     static CSVImportExportPreset defaultChoices();
@@ -38,13 +34,9 @@ public:
 
     const QString &path() const { return m_path; }
     const CSVImportExportPreset &choices() const { return m_choices; }
-    // Choices that change what is read read the preview again.
-    void setEncoding(StringEncoding encoding);
-    void setSeparatorType(qint64 separatorType);
-    void setFirstRowIsHeader(bool firstRowIsHeader);
-    void setTrimSpaces(bool trimSpaces);
-    void setLineEndingType(qint64 lineEndingType) { m_choices.setLineEndingType(lineEndingType); }
-    void setForceQuotes(bool forceQuotes) { m_choices.setForceQuotes(forceQuotes); }
+    // Takes the choices, and reads the preview again when one that changes what is read changed
+    // (encoding, separator, header, trimming); answers whether it did.
+    bool setChoices(const CSVImportExportPreset &choices);
 
     // The rows read, without the header row when the first row is a header.
     const CSVRowList &rows() const { return m_rows; }
@@ -54,30 +46,22 @@ public:
     // The cell, or the text that marks a cell missing from a short row.
     QString cell(qsizetype row, qsizetype column) const;
     // Part of the text read could not be decoded in the chosen encoding.
-    bool encodingErrorOccurred() const;
+    bool encodingErrorOccurred() const { return m_encodingErrorOccurred; }
     // The line-ending type of the file's first line break, or the not-found index.
-    qint64 detectedLineEnd() const;
+    qint64 detectedLineEnd() const { return m_detectedLineEnd; }
 
     // The preset the file is read with.
     CSVImportExportPreset preset() const;
 
 private:
-    CSVOpenAssistantPreview(const QString &path, std::unique_ptr<ZRNCSVParser> parser,
-                            const CSVImportExportPreset &choices);
+    CSVOpenAssistantPreview(const QString &path, const CSVImportExportPreset &choices);
     void load();
 
-    void parserDidStartDocument(ZRNCSVParser &parser, const QString &csvFile) override;
-    void parserDidStartLine(ZRNCSVParser &parser, qint64 line) override;
-    void parserDidReadField(ZRNCSVParser &parser, QStringView field) override;
-    void parserDidEndLine(ZRNCSVParser &parser, qint64 line) override;
-    void parserDidEndDocument(ZRNCSVParser &parser, const QString &csvFile) override;
-    void parserDidFailWithError(ZRNCSVParser &parser, const Error &error) override;
-
     QString m_path;
-    std::unique_ptr<ZRNCSVParser> m_parser;
     CSVImportExportPreset m_choices;
     CSVRowList m_rows;
     CSVRowPtr m_firstRow;
-    CSVRowBuilder m_row;
     qint64 m_numberOfColumns = 0;
+    qint64 m_detectedLineEnd = 0;
+    bool m_encodingErrorOccurred = false;
 };

@@ -113,25 +113,10 @@ void OpenAssistant::setUpControls()
     connect(m_controls, &PresetControls::changed, this, &OpenAssistant::controlsChanged);
 }
 
-// Each choice goes to the preview, which reads the file again when the choice changes what is
-// read; the table follows only then.
 void OpenAssistant::controlsChanged()
 {
-    const CSVImportExportPreset chosen = m_controls->preset();
-    const CSVImportExportPreset before = m_preview->choices();
-    m_preview->setLineEndingType(chosen.lineEndingType());
-    m_preview->setForceQuotes(chosen.forceQuotes());
-    if (chosen.stringEncoding() != before.stringEncoding())
-        m_preview->setEncoding(chosen.stringEncoding());
-    else if (chosen.separatorType() != before.separatorType())
-        m_preview->setSeparatorType(chosen.separatorType());
-    else if (chosen.firstRowIsHeader() != before.firstRowIsHeader())
-        m_preview->setFirstRowIsHeader(chosen.firstRowIsHeader());
-    else if (chosen.trimSpaces() != before.trimSpaces())
-        m_preview->setTrimSpaces(chosen.trimSpaces());
-    else
-        return;
-    loadCSVPreview();
+    if (m_preview->setChoices(m_controls->preset()))
+        loadCSVPreview();
 }
 
 void OpenAssistant::loadCSVPreview()

@@ -1,3 +1,5 @@
+#include "AppFixture.h"
+
 #include "app/AppController.h"
 #include "app/DocumentController.h"
 
@@ -6,6 +8,7 @@
 #include "ui/GeneralPreferencePanel.h"
 #include "ui/GuiTestSupport.h"
 #include "ui/ReopenEncodingMenu.h"
+#include "ui/SavePanel.h"
 
 #include "csv/StringEncodingTable.h"
 #include "document/CSVDocument.h"
@@ -30,29 +33,7 @@ QString key(const char *name)
     return QString::fromLatin1(name);
 }
 
-class AppControllerTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        for (const char *name : {DefaultsKeys::OpenEmptyDocument, DefaultsKeys::FontName,
-                                 DefaultsKeys::FontSizeAsFloat, DefaultsKeys::AutoSaveTime})
-            UserDefaults::standard().removeObject(key(name));
-    }
-
-    DocumentController &documents() { return m_app->documentController(); }
-
-    QStringList titles()
-    {
-        QStringList titles;
-        for (DocumentWindow *window : documents().windows())
-            titles.append(window->windowTitle());
-        return titles;
-    }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppController> m_app = std::make_unique<AppController>();
-};
+using AppControllerTest = AppFixture;
 
 TEST_F(AppControllerTest, LaunchOpensAnEmptyDocumentWhenTheSettingsAskForIt)
 {
@@ -180,6 +161,8 @@ struct CloseCase
     const char *name;
     int button; // Save, Cancel, Don't Save
     bool closed;
+    // Saving an untitled document asks for a file first; the test answers with this name.
+    const char *savedAs = nullptr;
 };
 
 class CloseQuestionTest : public AppControllerTest, public ::testing::WithParamInterface<CloseCase>
@@ -194,11 +177,21 @@ TEST_P(CloseQuestionTest, ClosingUnsavedChangesAsksFirst)
     WAIT_UNTIL(openAlert(window));
     EXPECT_EQ(documents().windows().size(), 1u);
     ASSERT_TRUE(answerAlert(window, GetParam().button));
+    if (GetParam().savedAs) {
+        auto *panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(panel);
+        const QString path = m_dir.filePath(QString::fromLatin1(GetParam().savedAs));
+        panel->selectFile(path);
+        static_cast<QDialog *>(panel)->accept(); // as the panel's Save button does
+        QFile saved(path);
+        EXPECT_TRUE(saved.open(QIODevice::ReadOnly) && saved.readAll() == "x,,,\r\n");
+    }
     EXPECT_EQ(documents().windows().empty(), GetParam().closed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestionTest,
-                         ::testing::Values(CloseCase{"Cancel", 1, false},
+                         ::testing::Values(CloseCase{"Save", 0, true, "kept.csv"},
+                                           CloseCase{"Cancel", 1, false},
                                            CloseCase{"DontSave", 2, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 

@@ -1,4 +1,6 @@
 #include "app/DocumentController.h"
+#include "AppFixture.h"
+
 #include "app/AppController.h"
 #include "app/AutosaveTimer.h"
 
@@ -74,33 +76,9 @@ void choose(QComboBox *popup, qint64 tag)
     emit popup->activated(index);
 }
 
-class DocumentControllerTest : public ::testing::Test
+class DocumentControllerTest : public AppFixture
 {
 protected:
-    void SetUp() override
-    {
-        for (const char *name : s_choiceKeys)
-            UserDefaults::standard().removeObject(key(name));
-        for (const char *name : {DefaultsKeys::OpenEmptyDocument, DefaultsKeys::AutoSaveTime,
-                                 DefaultsKeys::RecentDocuments})
-            UserDefaults::standard().removeObject(key(name));
-    }
-
-    DocumentController &documents() { return m_app->documentController(); }
-
-    QStringList titles()
-    {
-        QStringList titles;
-        for (DocumentWindow *window : documents().windows())
-            titles.append(window->windowTitle());
-        return titles;
-    }
-
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        return writeFile(m_dir, name, bytes);
-    }
-
     // Opens the file as the assistant does when its guesses are confirmed.
     DocumentWindow *openDirectly(const QString &path)
     {
@@ -114,9 +92,6 @@ protected:
         window->activateWindow();
         WAIT_UNTIL(documents().currentWindow() == window);
     }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppController> m_app = std::make_unique<AppController>();
 };
 
 // Every way a user opens a file leads through the assistant.
@@ -317,23 +292,6 @@ TEST_F(DocumentControllerTest, FailedSaveShowsTheFileAndTheReasonAndStaysEdited)
     QCoreApplication::processEvents();
     EXPECT_TRUE(document.hasUnsavedChanges() && window->isWindowModified());
     answerAlert(window, 0);
-}
-
-TEST_F(DocumentControllerTest, SavingFromTheCloseQuestionAsksForAFileFirst)
-{
-    m_app->launch({});
-    DocumentWindow *window = documents().currentWindow();
-    window->document().setObjectValueForTableColumn(QStringLiteral("kept"), 0, 0);
-    window->close();
-    WAIT_UNTIL(openAlert(window));
-    ASSERT_TRUE(answerAlert(window, 0));
-    auto *panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
-    ASSERT_TRUE(panel);
-    const QString path = m_dir.filePath(QStringLiteral("kept.csv"));
-    panel->selectFile(path);
-    static_cast<QDialog *>(panel)->accept(); // as the panel's Save button does
-    EXPECT_TRUE(documents().windows().empty());
-    EXPECT_EQ(readAll(path), "kept,,,\r\n");
 }
 
 // Only documents with a file and unsaved changes are saved; none of them asks anything.

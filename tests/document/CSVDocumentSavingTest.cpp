@@ -1,3 +1,4 @@
+#include "DocumentFiles.h"
 #include "DocumentState.h"
 
 #include "document/CSVDocument.h"
@@ -29,29 +30,9 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-class SavingFixture
+class SavingFixture : public DocumentFiles
 {
 protected:
-    QString write(const QByteArray &bytes, const QString &name = QStringLiteral("table.csv"))
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
-    std::unique_ptr<CSVDocument> open(const QByteArray &bytes,
-                                      const CSVImportExportPreset &preset = {})
-    {
-        Error error;
-        auto document = CSVDocument::withContentsOfURL(write(bytes), preset, &error);
-        EXPECT_TRUE(document) << error.localizedDescription().toStdString();
-        if (document)
-            document->buildTableViewColumns(); // as the window does once it is set up
-        return document;
-    }
-
     // The bytes the document writes to a fresh file.
     QByteArray saved(CSVDocument &document)
     {
@@ -61,8 +42,6 @@ protected:
             << error.localizedDescription().toStdString();
         return readAll(path);
     }
-
-    QTemporaryDir m_dir;
 };
 
 using Edit = std::function<void(CSVDocument &)>;

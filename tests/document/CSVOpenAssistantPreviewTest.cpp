@@ -1,4 +1,6 @@
 #include "document/CSVOpenAssistantPreview.h"
+#include "DocumentFiles.h"
+
 #include "document/CSVDocumentReader.h"
 
 #include "foundation/Error.h"
@@ -7,12 +9,10 @@
 
 #include "support/QtPrinters.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -52,36 +52,42 @@ QByteArray numberedLines(int count)
     return bytes;
 }
 
-using Action = std::function<void(CSVOpenAssistantPreview &)>;
+// One change the user makes to the assistant's controls.
+using Change = std::function<void(CSVImportExportPreset &)>;
 
 struct PreviewCase
 {
     const char *name;
     QByteArray file;
-    Action action;
+    std::vector<Change> changes;
     std::string expected;
     CSVImportExportPreset defaults = {};
 };
 
-class CSVOpenAssistantPreviewTest : public ::testing::TestWithParam<PreviewCase>
+class CSVOpenAssistantPreviewTest : public DocumentFiles,
+                                    public ::testing::TestWithParam<PreviewCase>
 {};
 
 TEST_P(CSVOpenAssistantPreviewTest, ShowsTheFileUnderTheChoices)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("file.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().file);
-    file.close();
     Error error;
-    auto preview = CSVOpenAssistantPreview::forFile(path, GetParam().defaults, &error);
+    auto preview =
+        CSVOpenAssistantPreview::forFile(write(GetParam().file), GetParam().defaults, &error);
     ASSERT_TRUE(preview) << error.localizedDescription().toStdString();
-    GetParam().action(*preview);
+    for (const Change &change : GetParam().changes) {
+        CSVImportExportPreset choices = preview->choices();
+        change(choices);
+        preview->setChoices(choices);
+    }
     EXPECT_EQ(describe(*preview), GetParam().expected);
 }
 
-const Action nothing = [](CSVOpenAssistantPreview &) {};
+const std::vector<Change> nothing;
+
+Change encoding(StringEncoding encoding)
+{
+    return [encoding](CSVImportExportPreset &c) { c.setStringEncoding(encoding); };
+}
 
 CSVImportExportPreset headerDefaults()
 {
@@ -97,8 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PreviewCase{"TwoHundredLinesShowFiftyOne", numberedLines(200), nothing,
                     "sep=0 enc=4 header=0 le=0/2 titles=1|2 rows=51 first=r1,x last=r51,x"},
-        PreviewCase{"HeaderTakesTheFirstOfTheFiftyOne", numberedLines(200),
-                    [](CSVOpenAssistantPreview &p) { p.setFirstRowIsHeader(true); },
+        PreviewCase{"HeaderTakesTheFirstOfTheFiftyOne",
+                    numberedLines(200),
+                    {[](CSVImportExportPreset &c) { c.setFirstRowIsHeader(true); }},
                     "sep=0 enc=4 header=1 le=0/2 titles=r1|x rows=50 first=r2,x last=r51,x"},
         PreviewCase{"LongTitlesAreCutFrom257Characters", longTitles, nothing,
                     "sep=0 enc=4 header=1 le=1/2 titles=" + std::string(100, 'L') + '|' +
@@ -113,41 +120,39 @@ INSTANTIATE_TEST_SUITE_P(
                     headerDefaults()},
         PreviewCase{"NoLineBreakGivesNoLineEnding", "a,b", nothing,
                     "sep=0 enc=4 header=0 le=0/none titles=1|2 rows=1 first=a,b last=a,b"},
-        PreviewCase{"ChangingTheSeparatorReadsAgain", "a,b;c\n",
-                    [](CSVOpenAssistantPreview &p) { p.setSeparatorType(1); },
+        PreviewCase{"ChangingTheSeparatorReadsAgain",
+                    "a,b;c\n",
+                    {[](CSVImportExportPreset &c) { c.setSeparatorType(1); }},
                     "sep=1 enc=4 header=0 le=0/2 titles=1|2 rows=1 first=a,b,c last=a,b,c"},
         PreviewCase{"BlankLinesGiveNoRowsShortRowsKeepTheirLength", "a,b,c\n\nd\n,\n", nothing,
                     "sep=0 enc=4 header=0 le=0/2 titles=1|2|3 rows=3 first=a,b,c last=,"},
-        PreviewCase{"TrimmingReadsAgain", " a , b \n",
-                    [](CSVOpenAssistantPreview &p) { p.setTrimSpaces(true); },
+        PreviewCase{"TrimmingReadsAgain",
+                    " a , b \n",
+                    {[](CSVImportExportPreset &c) { c.setTrimSpaces(true); }},
                     "sep=0 enc=4 header=0 le=0/2 titles=1|2 rows=1 first=a,b last=a,b"},
-        PreviewCase{"UndecodableTextShowsTheWarning", "caf\xE9,x\nb,y\n",
-                    [](CSVOpenAssistantPreview &p) { p.setEncoding(StringEncodings::UTF8); },
+        PreviewCase{"UndecodableTextShowsTheWarning",
+                    "caf\xE9,x\nb,y\n",
+                    {encoding(StringEncodings::UTF8)},
                     "sep=0 enc=4 header=0 le=0/none titles=1 rows=1 first=caf last=caf warning"},
-        PreviewCase{"ADecodingEncodingTakesTheWarningAway", "caf\xE9,x\nb,y\n",
-                    [](CSVOpenAssistantPreview &p) {
-                        p.setEncoding(StringEncodings::UTF8);
-                        p.setEncoding(StringEncodings::WindowsCP1252);
-                    },
+        PreviewCase{"ADecodingEncodingTakesTheWarningAway",
+                    "caf\xE9,x\nb,y\n",
+                    {encoding(StringEncodings::UTF8), encoding(StringEncodings::WindowsCP1252)},
                     "sep=0 enc=12 header=0 le=0/2 titles=1|2 rows=2 first=café,x last=b,y"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(CSVOpenAssistantPreviewFileTest, MissingCellsShowAsUndefinedAndUnreadableFilesFail)
+class CSVOpenAssistantPreviewFileTest : public DocumentFiles, public ::testing::Test
+{};
+
+TEST_F(CSVOpenAssistantPreviewFileTest, MissingCellsShowAsUndefinedAndUnreadableFilesFail)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("short.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("a,b\nc\n");
-    file.close();
-    auto preview = CSVOpenAssistantPreview::forFile(path, {}, nullptr);
+    auto preview = CSVOpenAssistantPreview::forFile(write("a,b\nc\n"), {}, nullptr);
     ASSERT_TRUE(preview);
     EXPECT_EQ(preview->cell(1, 0) + u'|' + preview->cell(1, 1),
               QStringLiteral("c|") + localized("LSUndefinedContent"));
 
     Error error;
     EXPECT_FALSE(
-        CSVOpenAssistantPreview::forFile(dir.filePath(QStringLiteral("no.csv")), {}, &error));
+        CSVOpenAssistantPreview::forFile(m_dir.filePath(QStringLiteral("no.csv")), {}, &error));
     EXPECT_EQ(error.domain(), CSVDocumentReader::errorDomain());
     EXPECT_TRUE(error.localizedDescription().contains(QStringLiteral("no.csv")));
 }
