@@ -5,12 +5,11 @@
 
 #include "document/CSVDocument.h"
 #include "foundation/DefaultsKeys.h"
-#include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
-#include "kit/ZRNAlert.h"
 #include "kit/ZRNPreferencesWindow.h"
 #include "ui/AboutWindow.h"
+#include "ui/DocumentRereading.h"
 #include "ui/DocumentWindow.h"
 #include "ui/GeneralPreferencePanel.h"
 
@@ -157,30 +156,10 @@ void AppController::windowBecameCurrent(DocumentWindow *window)
     m_fontPanel->setCurrentFont(window->tableViewFont());
 }
 
-// Reading the file again replaces the rows: unsaved changes would be lost without a word, so
-// the user is asked first.
 void AppController::reopenWithEncoding(qint64 encoding)
 {
-    QPointer<DocumentWindow> window = m_documentController->currentWindow();
-    if (!window)
-        return;
-    const auto reopen = [window, encoding] {
-        if (!window)
-            return;
-        Error error;
-        if (!window->document().reopenWithEncoding(StringEncoding(encoding), &error))
-            ZRNAlert::inform(window, localized("LSOpenFailedTitle"), error.localizedDescription(),
-                             {});
-    };
-    if (!window->document().hasUnsavedChanges()) {
-        reopen();
-        return;
-    }
-    ZRNAlert::confirm(window, localized("LSAReopenDiscardsTitle"),
-                      localized("LSAReopenDiscardsMsg"), false, [reopen](bool confirmed, bool) {
-                          if (confirmed)
-                              reopen();
-                      });
+    if (DocumentWindow *window = m_documentController->currentWindow())
+        DocumentRereading::reopenWithEncoding(*window, StringEncoding(encoding));
 }
 
 void AppController::terminate()

@@ -111,6 +111,8 @@ void CSVDocument::rebuildAfterReread()
     buildTableViewColumns();
     updateUI();
     reload();
+    if (m_readFailure)
+        emit readFailureRaised();
 }
 
 bool CSVDocument::insertRowsFromURL(const QString &path, const CSVImportExportPreset &preset,

@@ -195,6 +195,8 @@ signals:
     void filePathChanged(const QString &path);
     // Raised after a revert or an append found ragged rows: ask the question now.
     void columnMismatchQuestionRaised();
+    // A revert or a reopen stopped reading part way: say why the document is now read-only.
+    void readFailureRaised();
 
 private:
     void registerUndo(UndoManager::Action inverse)

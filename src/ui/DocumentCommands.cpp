@@ -2,6 +2,7 @@
 
 #include "CSVTableView.h"
 #include "ColumnTitlePanel.h"
+#include "DocumentRereading.h"
 #include "DocumentSaving.h"
 #include "DocumentWindow.h"
 #include "InsertColumnsSheet.h"
@@ -58,6 +59,12 @@ const QHash<QString, DocumentCommand> &documentCommands()
          {[](Window &w, const Sender &) { DocumentSaving::saveDocument(w); }}},
         {QStringLiteral("saveDocumentAs"),
          {[](Window &w, const Sender &) { DocumentSaving::saveDocumentAs(w); }}},
+        // Revert to Saved throws edits away: only for a document with a file and edits since.
+        {QStringLiteral("revertDocumentToSaved"),
+         {[](Window &w, const Sender &) { DocumentRereading::revertDocumentToSaved(w); },
+          [](const Window &w, const Sender &) {
+              return !w.document().filePath().isEmpty() && w.document().hasUnsavedChanges();
+          }}},
         {QStringLiteral("addNewRow"),
          {[](Window &w, const Sender &) { CSVRowCommands::addNewRow(w.document()); }}},
         {QStringLiteral("addNewColumn"),

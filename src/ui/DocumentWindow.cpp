@@ -122,9 +122,11 @@ void DocumentWindow::connectDocument()
             [this] { m_uiUpdate.schedule(); });
     connect(&m_document, &CSVDocument::filePathChanged, this,
             [this](const QString &path) { setDisplayName(QFileInfo(path).fileName()); });
-    connect(&m_document, &CSVDocument::columnMismatchQuestionRaised, this, [this] {
+    const auto askSoon = [this] {
         QTimer::singleShot(s_questionDelayMilliseconds, this, &DocumentWindow::askPendingQuestions);
-    });
+    };
+    connect(&m_document, &CSVDocument::columnMismatchQuestionRaised, this, askSoon);
+    connect(&m_document, &CSVDocument::readFailureRaised, this, askSoon);
 }
 
 CSVTableColumnHeaderView *DocumentWindow::columnHeaderView() const

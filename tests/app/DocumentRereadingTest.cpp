@@ -1,0 +1,140 @@
+#include "AppFixture.h"
+
+#include "app/DocumentController.h"
+
+#include "ui/CommandAction.h"
+#include "ui/DocumentWindow.h"
+#include "ui/GuiTestSupport.h"
+
+#include "csv/StringEncoding.h"
+#include "document/CSVDocument.h"
+#include "foundation/LocalizedStrings.h"
+#include "kit/ZRNSheetPresentation.h"
+#include "support/QtPrinters.h"
+
+#include <QFile>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+using namespace GuiTestSupport;
+
+namespace {
+
+class DocumentRereadingTest : public AppFixture
+{
+protected:
+    DocumentWindow *open(const QByteArray &bytes, const CSVImportExportPreset &preset = {})
+    {
+        m_path = file(QStringLiteral("t.csv"), bytes);
+        DocumentWindow *window = documents().openDocumentWithContentsOfURL(m_path, preset, nullptr);
+        EXPECT_TRUE(window);
+        return window;
+    }
+
+    static void edit(DocumentWindow *window)
+    {
+        window->document().setObjectValueForTableColumn(QStringLiteral("x"), 0, 0);
+    }
+
+    static bool offersRevert(DocumentWindow *window)
+    {
+        window->validateUserInterfaceItems();
+        return window->menuAction(QStringLiteral("revertDocumentToSaved"))->isEnabled();
+    }
+
+    // "x,b|c,d changed undo": the rows, and whether there is anything to save or to undo.
+    static QString state(CSVDocument &document)
+    {
+        QString state = visibleRows(document);
+        if (document.hasUnsavedChanges())
+            state += QStringLiteral(" changed");
+        if (!document.isEditable())
+            state += QStringLiteral(" read-only");
+        if (document.undoManager().canUndo())
+            state += QStringLiteral(" undo");
+        return state;
+    }
+
+    QString m_path;
+};
+
+// Revert throws edits away: it is there only when there are edits and a file to go back to.
+TEST_F(DocumentRereadingTest, RevertIsOfferedOnlyForUnsavedChangesToAFile)
+{
+    DocumentWindow *untitled = documents().newDocument();
+    edit(untitled);
+    DocumentWindow *opened = open("a,b\nc,d\n");
+    const bool clean = offersRevert(opened);
+    edit(opened);
+    const bool edited = offersRevert(opened);
+    opened->document().undoManager().undo();
+    EXPECT_EQ(QStringLiteral("untitled:%1 clean:%2 edited:%3 undone:%4")
+                  .arg(offersRevert(untitled))
+                  .arg(clean)
+                  .arg(edited)
+                  .arg(offersRevert(opened)),
+              QStringLiteral("untitled:0 clean:0 edited:1 undone:0"));
+}
+
+struct RevertCase
+{
+    const char *name;
+    const char *fileNow; // what the file holds when the user reverts; nullptr: it has gone
+    int answer;          // 0 "LSno", 1 "LSyes"
+    const char *nextAlert;
+    const char *state;
+};
+
+class RevertTest : public DocumentRereadingTest, public ::testing::WithParamInterface<RevertCase>
+{};
+
+TEST_P(RevertTest, AsksOnTheWindowThenReadsTheFileAgain)
+{
+    const RevertCase &c = GetParam();
+    ZRNSheetPresentation::sharedPresentation().setUseHighlightEffect(true);
+    DocumentWindow *window = open("a,b\nc,d\n");
+    edit(window);
+    if (c.fileNow)
+        file(QStringLiteral("t.csv"), c.fileNow);
+    else
+        ASSERT_TRUE(QFile::remove(m_path));
+
+    ASSERT_TRUE(offersRevert(window));
+    window->menuAction(QStringLiteral("revertDocumentToSaved"))->trigger();
+    WAIT_UNTIL(openAlert(window));
+    EXPECT_EQ(openAlert(window)->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(openAlert(window)->text().contains(QStringLiteral("t.csv")));
+    EXPECT_TRUE(ZRNSheetPresentation::highlightForWindow(window));
+    ASSERT_TRUE(answerAlert(window, c.answer));
+
+    if (c.nextAlert) {
+        WAIT_UNTIL(openAlert(window));
+        EXPECT_EQ(openAlert(window)->text(), localized(c.nextAlert));
+    }
+    EXPECT_EQ(state(window->document()), QString::fromLatin1(c.state));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Answers, RevertTest, ::testing::Values(
+    RevertCase{"Declined", "p,q\n", 0, nullptr, "x,b|c,d changed undo"},
+    RevertCase{"Confirmed", "p,q\n", 1, nullptr, "p,q"},
+    RevertCase{"RaggedRowsAskAgain", "a,b,c\nd\n", 1, "LSADataErrorTitle", "a,b,c|d"},
+    RevertCase{"StopsPartWay", "a,b\nZ\xFCrich\n", 1, "LSReadFailedTitle", "a,b|Z read-only"},
+    RevertCase{"FileGoneKeepsTheEdits", nullptr, 1, "LSOpenFailedTitle", "x,b|c,d changed undo"}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
+
+// Reopening in an encoding that does not fit the file leaves a read-only part of it: the user is
+// told why, as when such a file is opened.
+TEST_F(DocumentRereadingTest, ReopenThatStopsPartWaySaysWhy)
+{
+    DocumentWindow *window = open(
+        "a,b\nZ\xFCrich\n", CSVImportExportPreset(0, StringEncodings::WindowsCP1252, 0, false));
+    window->sendCommand({QStringLiteral("reopenWithEncoding"), qint64(StringEncodings::UTF8)});
+    WAIT_UNTIL(openAlert(window));
+    EXPECT_EQ(openAlert(window)->text(), localized("LSReadFailedTitle"));
+    EXPECT_EQ(state(window->document()), QStringLiteral("a,b|Z read-only"));
+}
+
+} // namespace
