@@ -11,18 +11,18 @@ CommandMenuFiller::CommandMenuFiller(QMenu *menu, Trigger trigger)
 {}
 
 CommandAction *CommandMenuFiller::item(const char *titleKey, const char *action,
-                                       const QKeySequence &shortcut, qint64 tag,
+                                       const Shortcuts &shortcuts, qint64 tag,
                                        const QVariant &representedObject) const
 {
     return add(localized(titleKey), {QString::fromLatin1(action), tag, representedObject},
-               shortcut);
+               shortcuts);
 }
 
 CommandAction *CommandMenuFiller::add(const QString &title, const CommandSender &sender,
-                                      const QKeySequence &shortcut) const
+                                      const Shortcuts &shortcuts) const
 {
     auto *action = new CommandAction(sender, title, m_menu);
-    action->setShortcut(shortcut);
+    action->setShortcuts(shortcuts);
     QObject::connect(action, &QAction::triggered, m_menu,
                      [trigger = m_trigger, action] { trigger(action); });
     m_menu->addAction(action);

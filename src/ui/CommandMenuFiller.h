@@ -17,11 +17,13 @@ public:
 
     CommandMenuFiller(QMenu *menu, Trigger trigger);
 
-    // An item titled with the localised text of the key.
-    CommandAction *item(const char *titleKey, const char *action, const QKeySequence &shortcut = {},
+    using Shortcuts = QList<QKeySequence>;
+
+    // An item titled with the localised text of the key; the first shortcut is the one shown.
+    CommandAction *item(const char *titleKey, const char *action, const Shortcuts &shortcuts = {},
                         qint64 tag = 0, const QVariant &representedObject = {}) const;
     CommandAction *add(const QString &title, const CommandSender &sender,
-                       const QKeySequence &shortcut = {}) const;
+                       const Shortcuts &shortcuts = {}) const;
     void separator() const;
     CommandMenuFiller submenu(const char *titleKey) const;
 

@@ -18,6 +18,16 @@ namespace {
 
 using MenuFiller = CommandMenuFiller;
 
+// The platform's keys for a standard command, and the key every desktop knows it by where the
+// platform lacks that one: a bare X session has no key for Save As, and only F3 for Find Next.
+MenuFiller::Shortcuts keys(QKeySequence::StandardKey command, QKeyCombination expected)
+{
+    MenuFiller::Shortcuts shortcuts = QKeySequence::keyBindings(command);
+    if (!shortcuts.contains(QKeySequence(expected)))
+        shortcuts.append(QKeySequence(expected));
+    return shortcuts;
+}
+
 void fillRecentDocuments(const MenuFiller &recent)
 {
     recent.menu()->clear();
@@ -33,16 +43,17 @@ void fillRecentDocuments(const MenuFiller &recent)
 
 void buildFileMenu(const MenuFiller &file)
 {
-    file.item("LSMenuNew", "newDocument", QKeySequence::New);
-    file.item("LSMenuOpen", "openDocument", QKeySequence::Open);
+    file.item("LSMenuNew", "newDocument", keys(QKeySequence::New, Qt::CTRL | Qt::Key_N));
+    file.item("LSMenuOpen", "openDocument", keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
     const MenuFiller recent = file.submenu("LSMenuOpenRecent");
     QObject::connect(recent.menu(), &QMenu::aboutToShow, recent.menu(),
                      [recent] { fillRecentDocuments(recent); });
     fillRecentDocuments(recent);
     file.separator();
-    file.item("LSMenuClose", "performClose", QKeySequence::Close);
-    file.item("LSMenuSave", "saveDocument", QKeySequence::Save);
-    file.item("LSMenuSaveAs", "saveDocumentAs", QKeySequence::SaveAs);
+    file.item("LSMenuClose", "performClose", keys(QKeySequence::Close, Qt::CTRL | Qt::Key_W));
+    file.item("LSMenuSave", "saveDocument", keys(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
+    file.item("LSMenuSaveAs", "saveDocumentAs",
+              keys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file.item("LSMenuRevert", "revertDocumentToSaved");
     const MenuFiller reopen = file.submenu("LSMenuReopenWithEncoding");
     for (const ReopenEncodingMenu::Entry &entry : ReopenEncodingMenu::entries())
@@ -52,28 +63,31 @@ void buildFileMenu(const MenuFiller &file)
     file.item("LSMenuNewFromSelection", "newDocumentFromSelection");
     file.item("LSMenuNewFromClipboard", "newDocumentFromPasteboard");
     file.separator();
-    file.item("LSMenuQuit", "terminate", QKeySequence::Quit);
+    file.item("LSMenuQuit", "terminate", keys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 }
 
 void buildEditMenu(const MenuFiller &edit)
 {
-    edit.item("LSMenuUndo", "undo", QKeySequence::Undo);
-    edit.item("LSMenuRedo", "redo", QKeySequence::Redo);
+    edit.item("LSMenuUndo", "undo", keys(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
+    edit.item("LSMenuRedo", "redo", keys(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     edit.separator();
-    edit.item("LSMenuCut", "cut", QKeySequence::Cut);
-    edit.item("LSMenuCopy", "copy", QKeySequence::Copy);
-    edit.item("LSMenuPaste", "paste", QKeySequence::Paste);
+    edit.item("LSMenuCut", "cut", keys(QKeySequence::Cut, Qt::CTRL | Qt::Key_X));
+    edit.item("LSMenuCopy", "copy", keys(QKeySequence::Copy, Qt::CTRL | Qt::Key_C));
+    edit.item("LSMenuPaste", "paste", keys(QKeySequence::Paste, Qt::CTRL | Qt::Key_V));
     edit.separator();
-    edit.item("LSMenuSelectAll", "selectAll", QKeySequence::SelectAll);
+    edit.item("LSMenuSelectAll", "selectAll", keys(QKeySequence::SelectAll, Qt::CTRL | Qt::Key_A));
     edit.item("LSMenuInvertSelection", "invertSelection");
-    edit.item("LSMenuDeselectAll", "deselectAll", QKeySequence::Deselect);
+    edit.item("LSMenuDeselectAll", "deselectAll",
+              QKeySequence::keyBindings(QKeySequence::Deselect));
     edit.separator();
-    edit.item("LSMenuFind", "showSearchDialog", QKeySequence::Find);
-    edit.item("LSMenuFindNext", "findNextAction", QKeySequence::FindNext);
+    edit.item("LSMenuFind", "showSearchDialog", keys(QKeySequence::Find, Qt::CTRL | Qt::Key_F));
+    edit.item("LSMenuFindNext", "findNextAction",
+              keys(QKeySequence::FindNext, Qt::CTRL | Qt::Key_G));
     edit.item("LSMenuReplace", "replaceAction");
     edit.item("LSMenuReplaceAndFindNext", "replaceAndFindNextAction");
     edit.separator();
-    edit.item("LSMenuPreferences", "showPreferences", QKeySequence::Preferences);
+    edit.item("LSMenuPreferences", "showPreferences",
+              QKeySequence::keyBindings(QKeySequence::Preferences));
 }
 
 void buildTableMenu(const MenuFiller &table)
@@ -110,7 +124,7 @@ void buildTableMenu(const MenuFiller &table)
 
 void buildViewMenu(const MenuFiller &view)
 {
-    view.item("LSMenuShowFonts", "orderFrontFontPanel", QKeySequence(Qt::CTRL | Qt::Key_T));
+    view.item("LSMenuShowFonts", "orderFrontFontPanel", {Qt::CTRL | Qt::Key_T});
     view.separator();
     view.item("LSMenuAdjustSelectedWidths", "adjustWidthForSelectedTableColumns");
     view.item("LSMenuAdjustAllWidths", "adjustWidthForAllTableColumns");
@@ -120,8 +134,7 @@ void buildViewMenu(const MenuFiller &view)
 void fillWindowMenu(QMenu *menu, const MainMenu::Trigger &trigger)
 {
     menu->clear();
-    MenuFiller(menu, trigger)
-        .item("LSMenuMinimize", "performMiniaturize", QKeySequence(Qt::CTRL | Qt::Key_M));
+    MenuFiller(menu, trigger).item("LSMenuMinimize", "performMiniaturize", {Qt::CTRL | Qt::Key_M});
     menu->addSeparator();
     const auto widgets = QApplication::topLevelWidgets();
     for (QWidget *widget : widgets) {
