@@ -110,7 +110,11 @@ void DocumentWindow::setUpMenusAndToolbar()
     const auto menus = menuBar()->findChildren<QMenu *>();
     for (QMenu *menu : menus)
         connect(menu, &QMenu::aboutToShow, this, &DocumentWindow::validateUserInterfaceItems);
-    connect(qApp, &QApplication::focusChanged, this, [this] { m_uiUpdate.schedule(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now == menuBar())
+            m_focusBeforeMenuBar = old;
+        m_uiUpdate.schedule();
+    });
 }
 
 void DocumentWindow::connectDocument()
@@ -193,8 +197,16 @@ CommandState DocumentWindow::commandState() const
     state.columns = m_document.tableColumns().count();
     state.titlePanelOpen = !m_attachedWindow.isNull();
     state.findHitRemembered = m_document.findReplaceState().findReplaceRow != NotFound;
-    state.tableHasFocus = m_tableView->hasFocus();
+    state.tableHasFocus = isTableFirstResponder();
     return state;
+}
+
+// The menu bar driven from the keyboard takes the focus only to give it back: the table it
+// took it from stays what the menus act on.
+bool DocumentWindow::isTableFirstResponder() const
+{
+    return m_tableView->hasFocus() ||
+           (menuBar()->hasFocus() && m_focusBeforeMenuBar == m_tableView);
 }
 
 bool DocumentWindow::respondsToCommand(const QString &action) const

@@ -105,6 +105,7 @@ private:
     void updateTitle();
     void updateUndoTitles();
     bool isToolbarItemEnabled(const CommandAction *item) const;
+    bool isTableFirstResponder() const;
     void askPendingQuestions();
     void askColumnMismatchQuestion();
     void showReadFailure();
@@ -119,6 +120,7 @@ private:
     QFont m_tableViewFont;
     QString m_displayName;
     QPointer<QWidget> m_attachedWindow;
+    QPointer<QWidget> m_focusBeforeMenuBar;
     QPointer<QMessageBox> m_question;
     CloseHandler m_closeHandler;
     bool m_closeApproved = false;

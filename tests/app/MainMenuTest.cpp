@@ -75,6 +75,20 @@ TEST_F(MainMenuTest, KeysPressedInTheTableRunTheCommands)
     panel->reject();
 }
 
+// Alt opens the menu bar from the keyboard and lends it the focus; the table is still what the
+// menus act on, so Invert Selection stays offered.
+TEST_F(MainMenuTest, MenuBarOpenedFromTheKeyboardLeavesTheTableInCharge)
+{
+    m_app->launch({});
+    DocumentWindow *window = documents().currentWindow();
+    window->tableView()->setFocus();
+    WAIT_UNTIL(window->tableView()->hasFocus());
+    QTest::keyClick(window->tableView(), Qt::Key_Alt);
+    WAIT_UNTIL(window->menuBar()->hasFocus());
+    window->validateUserInterfaceItems();
+    EXPECT_TRUE(window->menuAction(QStringLiteral("invertSelection"))->isEnabled());
+}
+
 // A command lights up when its feature is built: these are the ones still waiting, present in
 // the menus and disabled. Any other item no responder takes would be a wiring fault.
 TEST_F(MainMenuTest, OnlyCommandsNotBuiltYetLackAResponder)
