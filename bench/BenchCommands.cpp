@@ -1,5 +1,6 @@
 #include "BenchCommands.h"
 
+#include "BenchWriteOptions.h"
 #include "ParserBenchOptions.h"
 
 const QList<BenchCommand> &benchCommands()
@@ -11,8 +12,8 @@ const QList<BenchCommand> &benchCommands()
         {"open", "FILE", openCommand},
         {"commands", "FILE", commandsCommand, true},
         {"detect", "FILE", detectCommand},
-        {"write", "IN OUT [--encoding N] [--separator T] [--line-ending L] [--repeat N]",
-         writeCommand},
+        {"write", BenchWriteOptions::Usage, writeCommand},
+        {"save", BenchWriteOptions::Usage, saveCommand},
         {"window", "FILE", windowCommand, true},
     };
     return s_commands;

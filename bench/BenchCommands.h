@@ -25,4 +25,5 @@ int openCommand(const QStringList &arguments);
 int commandsCommand(const QStringList &arguments);
 int detectCommand(const QStringList &arguments);
 int writeCommand(const QStringList &arguments);
+int saveCommand(const QStringList &arguments);
 int windowCommand(const QStringList &arguments);

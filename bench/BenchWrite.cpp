@@ -1,5 +1,6 @@
 #include "BenchCommands.h"
 #include "BenchTable.h"
+#include "BenchWriteOptions.h"
 #include "Measurement.h"
 
 #include "csv/ZRNCSVExport.h"
@@ -13,45 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-struct WriteOptions
-{
-    QString in;
-    QString out;
-    StringEncoding encoding = StringEncodings::UTF8;
-    int separatorType = 0;
-    int lineEndType = 0;
-    int repeat = 1;
-
-    bool read(const QStringList &arguments)
-    {
-        QStringList files;
-        for (qsizetype i = 0; i < arguments.size(); ++i) {
-            const QString &argument = arguments[i];
-            if (!argument.startsWith(QLatin1String("--"))) {
-                files.append(argument);
-                continue;
-            }
-            bool ok = i + 1 < arguments.size();
-            const QString value = ok ? arguments[++i] : QString();
-            if (argument == QLatin1String("--encoding"))
-                encoding = value.toULongLong(&ok, 0);
-            else if (argument == QLatin1String("--separator"))
-                separatorType = value.toInt(&ok);
-            else if (argument == QLatin1String("--line-ending"))
-                lineEndType = value.toInt(&ok);
-            else if (argument == QLatin1String("--repeat"))
-                ok = (repeat = value.toInt(&ok)) > 0 && ok;
-            else
-                ok = false;
-            if (!ok)
-                return false;
-        }
-        in = files.value(0);
-        out = files.value(1);
-        return files.size() == 2;
-    }
-};
 
 // Freshly parsed rows are slow to read the first time on some machines; reading them once
 // before the clock starts keeps that out of the writer's figure.
@@ -89,7 +51,7 @@ bool readTable(const QString &path, BenchTable &table, QTextStream &err)
 
 // The seconds the fastest of the runs took, or a negative number after saying why it failed.
 // On a busy machine the best of several runs is the closest to the writer's own speed.
-double timeWrites(const BenchTable &table, const WriteOptions &options, QFile &file,
+double timeWrites(const BenchTable &table, const BenchWriteOptions &options, QFile &file,
                   QTextStream &err)
 {
     double seconds = -1;
@@ -100,9 +62,9 @@ double timeWrites(const BenchTable &table, const WriteOptions &options, QFile &f
         }
         const Measurement measurement;
         ZRNCSVExport writer(&file);
-        writer.setEncoding(options.encoding);
-        writer.setSeparatorType(options.separatorType);
-        writer.setLineEndType(options.lineEndType);
+        writer.setEncoding(options.encoding.value_or(StringEncodings::UTF8));
+        writer.setSeparatorType(options.separatorType.value_or(0));
+        writer.setLineEndType(options.lineEndType.value_or(0));
         Error error;
         const bool written = writer.writeRows(table, &error) && file.flush();
         seconds = run == 0 ? measurement.seconds() : std::min(seconds, measurement.seconds());
@@ -123,12 +85,9 @@ double timeWrites(const BenchTable &table, const WriteOptions &options, QFile &f
 int writeCommand(const QStringList &arguments)
 {
     QTextStream err(stderr);
-    WriteOptions options;
-    if (!options.read(arguments)) {
-        err << "usage: tabwright-bench write IN OUT [--encoding N] [--separator T] "
-               "[--line-ending L] [--repeat N]\n";
+    BenchWriteOptions options;
+    if (!options.read("write", arguments))
         return 2;
-    }
     BenchTable table;
     if (!readTable(options.in, table, err))
         return 1;
@@ -137,9 +96,7 @@ int writeCommand(const QStringList &arguments)
     const double seconds = timeWrites(table, options, file, err);
     if (seconds < 0)
         return 1;
-    QTextStream(stdout) << "rows " << table.rowCount() << "  bytes " << file.size() << "  seconds "
-                        << QString::number(seconds, 'f', 3) << "  "
-                        << Measurement::throughput(file.size(), seconds) << "  peak memory "
-                        << Measurement::megabytes(Measurement::peakMemoryBytes()) << '\n';
+    QTextStream(stdout) << Measurement::writeFigures(table.rowCount(), file.size(), seconds)
+                        << '\n';
     return 0;
 }

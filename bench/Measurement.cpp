@@ -20,3 +20,10 @@ QString Measurement::megabytes(qint64 bytes)
 {
     return QStringLiteral("%1 MB").arg(bytes / 1e6, 0, 'f', 1);
 }
+
+QString Measurement::writeFigures(qint64 rows, qint64 bytes, double seconds)
+{
+    return QStringLiteral("rows %1  bytes %2  seconds %3  %4  peak memory %5")
+        .arg(QString::number(rows), QString::number(bytes), QString::number(seconds, 'f', 3),
+             throughput(bytes, seconds), megabytes(peakMemoryBytes()));
+}

@@ -17,6 +17,8 @@ public:
     // "12.3 MB/s"-style throughput of bytes over the seconds measured.
     static QString throughput(qint64 bytes, double seconds);
     static QString megabytes(qint64 bytes);
+    // The line the writing modes print: rows, bytes, seconds, throughput and peak memory.
+    static QString writeFigures(qint64 rows, qint64 bytes, double seconds);
 
 private:
     QElapsedTimer m_timer;

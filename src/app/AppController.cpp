@@ -39,6 +39,14 @@ const QHash<QString, Perform> &applicationCommands()
          [](AppController &app, const CommandSender &sender) {
              app.documentController().openDocuments({sender.representedObject.toString()});
          }},
+        {QStringLiteral("insertDocument"),
+         [](AppController &app, const CommandSender &) {
+             app.documentController().insertDocument();
+         }},
+        {QStringLiteral("newDocumentFromSelection"),
+         [](AppController &app, const CommandSender &) {
+             app.documentController().newDocumentFromSelection();
+         }},
         {QStringLiteral("clearRecentDocuments"),
          [](AppController &, const CommandSender &) {
              DocumentController::clearRecentDocuments();
@@ -194,7 +202,7 @@ bool AppController::validateCommand(const CommandSender &sender) const
         const CSVDocument *document = m_documentController->currentDocument();
         return document && !document->filePath().isEmpty();
     }
-    return true;
+    return m_documentController->validateMenuItem(sender);
 }
 
 void AppController::performCommand(const CommandSender &sender)

@@ -1,14 +1,18 @@
 #include "DocumentController.h"
 
-#include "csv/ZRNCSVParser.h"
+#include "AutosaveTimer.h"
+
 #include "document/CSVDocument.h"
+#include "document/CSVOpenAssistantPreview.h"
 #include "foundation/DefaultsKeys.h"
 #include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
-#include "foundation/NotFound.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNAlert.h"
+#include "ui/DocumentCommandValidator.h"
+#include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
+#include "ui/OpenAssistant.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -26,7 +30,14 @@ QString key(const char *name)
 } // namespace
 
 DocumentController::DocumentController(CommandResponder *application, QObject *parent)
-    : QObject(parent), m_application(application)
+    : QObject(parent)
+    , m_application(application)
+    , m_autosaveTimer(std::make_unique<AutosaveTimer>([this] {
+        std::vector<CSVDocument *> documents;
+        for (const Entry &entry : m_documents)
+            documents.push_back(entry.document.get());
+        return documents;
+    }))
 {}
 
 DocumentController::~DocumentController()
@@ -49,57 +60,148 @@ QString DocumentController::nextUntitledName()
                                 : localized("LSUntitledDocumentNumbered").arg(m_untitledCount);
 }
 
-DocumentWindow *DocumentController::openDocumentWithContentsOfURL(const QString &path, Error *error)
+DocumentWindow *DocumentController::windowForFile(const QString &path) const
 {
-    const QString canonical = QFileInfo(path).absoluteFilePath();
     for (const Entry &entry : m_documents) {
-        if (QFileInfo(entry.document->filePath()).absoluteFilePath() == canonical) {
-            entry.window->raise();
-            entry.window->activateWindow();
+        if (!entry.document->filePath().isEmpty() &&
+            QFileInfo(entry.document->filePath()).absoluteFilePath() == path)
             return entry.window;
-        }
     }
-    std::unique_ptr<CSVDocument> document =
-        CSVDocument::withContentsOfURL(canonical, presetForOpening(canonical), error);
+    return nullptr;
+}
+
+DocumentWindow *
+DocumentController::openDocumentWithContentsOfURL(const QString &path,
+                                                  const CSVImportExportPreset &preset, Error *error)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    std::unique_ptr<CSVDocument> document = CSVDocument::withContentsOfURL(absolute, preset, error);
     if (!document)
         return nullptr;
-    noteNewRecentDocument(canonical);
-    return addDocument(std::move(document), QFileInfo(canonical).fileName());
+    noteNewRecentDocument(absolute);
+    return addDocument(std::move(document), QFileInfo(absolute).fileName());
 }
 
 void DocumentController::openDocuments(const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        Error error;
-        if (!openDocumentWithContentsOfURL(path, &error))
-            ZRNAlert::inform(currentWindow(), localized("LSOpenFailedTitle"),
-                             error.localizedDescription(), {});
+    m_filesToOpen.append(paths);
+    if (!m_openStep)
+        openNextDocument();
+}
+
+// The next file waiting goes through the assistant; the one after it waits until the user has
+// answered, and so does every alert.
+void DocumentController::openNextDocument()
+{
+    if (m_filesToOpen.isEmpty())
+        return;
+    const QString path = QFileInfo(m_filesToOpen.takeFirst()).absoluteFilePath();
+    if (DocumentWindow *open = windowForFile(path)) {
+        open->raise();
+        open->activateWindow();
+        openNextDocument();
+        return;
     }
+    const auto failed = [this](const Error &error) {
+        m_openStep = ZRNAlert::inform(currentWindow(), localized("LSOpenFailedTitle"),
+                                      error.localizedDescription(), [this] {
+                                          m_openStep = nullptr;
+                                          openNextDocument();
+                                      });
+    };
+    Error error;
+    auto preview =
+        CSVOpenAssistantPreview::forFile(path, CSVOpenAssistantPreview::defaultChoices(), &error);
+    if (!preview) {
+        failed(error);
+        return;
+    }
+    m_openStep = OpenAssistant::begin(
+        std::move(preview), OpenAssistant::Purpose::Open, currentWindow(),
+        [this, failed](const CSVOpenAssistantPreview &chosen, bool confirmed) {
+            m_openStep = nullptr;
+            if (!confirmed) {
+                openNextDocument();
+                return;
+            }
+            CSVOpenAssistantPreview::storeDefaultChoices(chosen.choices());
+            Error openError;
+            if (openDocumentWithContentsOfURL(chosen.path(), chosen.preset(), &openError))
+                openNextDocument();
+            else
+                failed(openError);
+        });
 }
 
 void DocumentController::runOpenPanel()
 {
-    auto *dialog = new QFileDialog(currentWindow(), localized("LSOpenPanelTitle"));
+    runFilePanel("LSOpenPanelTitle", [this](const QStringList &paths) { openDocuments(paths); });
+}
+
+void DocumentController::runFilePanel(const char *titleKey,
+                                      std::function<void(const QStringList &)> chosen)
+{
+    auto *dialog = new QFileDialog(currentWindow(), localized(titleKey));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setNameFilters({localized("LSOpenPanelTables"), localized("LSOpenPanelAllFiles")});
-    connect(dialog, &QFileDialog::filesSelected, this, &DocumentController::openDocuments);
+    // Once the panel has gone: what follows may show a window-modal assistant on the window.
+    connect(dialog, &QFileDialog::filesSelected, this, std::move(chosen), Qt::QueuedConnection);
     dialog->open();
 }
 
-CSVImportExportPreset DocumentController::presetForOpening(const QString &path)
+void DocumentController::insertDocument()
 {
-    const UserDefaults &defaults = UserDefaults::standard();
-    CSVImportExportPreset preset(defaults.integerForKey(key(DefaultsKeys::Separator)),
-                                 defaults.unsignedIntegerForKey(key(DefaultsKeys::StringEncoding)),
-                                 defaults.integerForKey(key(DefaultsKeys::LineEnding)),
-                                 defaults.boolForKey(key(DefaultsKeys::FirstRowIsHeader)));
-    preset.setTrimSpaces(defaults.boolForKey(key(DefaultsKeys::TrimSpaces)));
-    preset.setForceQuotes(defaults.boolForKey(key(DefaultsKeys::ForceQuotes)));
-    const qint64 separator = ZRNCSVParser::autodetectSeparatorForCSVFile(path);
-    if (separator != NotFound)
-        preset.setSeparatorType(separator);
-    return preset;
+    QPointer<DocumentWindow> window = currentWindow();
+    if (!window || !window->document().isEditable())
+        return;
+    runFilePanel("LSInsertPanelTitle", [window](const QStringList &paths) {
+        if (!window || paths.isEmpty())
+            return;
+        const auto failed = [window](const Error &error) {
+            ZRNAlert::inform(window, localized("LSOpenFailedTitle"), error.localizedDescription(),
+                             {});
+        };
+        Error error;
+        auto preview = CSVOpenAssistantPreview::forFile(
+            paths.last(), CSVOpenAssistantPreview::defaultChoices(), &error);
+        if (!preview) {
+            failed(error);
+            return;
+        }
+        OpenAssistant::begin(
+            std::move(preview), OpenAssistant::Purpose::Insert, window,
+            [window, failed](const CSVOpenAssistantPreview &chosen, bool confirmed) {
+                Error insertError;
+                if (confirmed && window &&
+                    !window->document().insertRowsFromURL(chosen.path(), chosen.preset(),
+                                                          &insertError))
+                    failed(insertError);
+            });
+    });
+}
+
+DocumentWindow *DocumentController::newDocumentFromSelection()
+{
+    CSVDocument *source = currentDocument();
+    if (!source || source->numberOfSelectedRows() < 1)
+        return nullptr;
+    CSVRowList copies;
+    for (const CSVRowPtr &row : source->selectedRows())
+        copies.push_back(std::make_shared<CSVRow>(*row));
+    return addDocument(CSVDocument::withRows(std::move(copies), source->importPreset()),
+                       nextUntitledName());
+}
+
+bool DocumentController::validateMenuItem(const CommandSender &sender) const
+{
+    const DocumentWindow *window = currentWindow();
+    if (sender.action == u"newDocumentFromSelection")
+        return window && window->document().numberOfSelectedRows() >= 1;
+    if (sender.action == u"insertDocument")
+        return window && window->document().isEditable() &&
+               DocumentCommandValidator::isMenuItemEnabled(sender.action, window->commandState());
+    return true;
 }
 
 DocumentWindow *DocumentController::addDocument(std::unique_ptr<CSVDocument> document,
@@ -108,6 +210,8 @@ DocumentWindow *DocumentController::addDocument(std::unique_ptr<CSVDocument> doc
     auto *window = new DocumentWindow(*document, m_application);
     window->setDisplayName(name);
     window->setCloseHandler([this](DocumentWindow *closing) { closeWindow(closing); });
+    connect(window, &DocumentWindow::filesDropped, this, &DocumentController::openDocuments);
+    connect(document.get(), &CSVDocument::filePathChanged, this, &noteNewRecentDocument);
     connect(window, &DocumentWindow::becameMain, this, [this](DocumentWindow *main) {
         m_currentWindow = main;
         emit currentWindowChanged(main);
@@ -177,21 +281,18 @@ void DocumentController::askToSave(DocumentWindow *window, std::function<void(bo
     ZRNAlert::Options options;
     options.messageText = localized("LSACloseUnsavedTitle").arg(window->displayName());
     options.informativeText = localized("LSACloseUnsavedMsg");
-    options.buttons = {localized("LSACloseCancel"), localized("LSACloseDontSave")};
-    options.escapeButton = 0;
-    const bool canSave = bool(m_saveHandler);
-    if (canSave)
-        options.buttons.prepend(localized("LSACloseSave"));
+    options.buttons = {localized("LSACloseSave"), localized("LSACloseCancel"),
+                       localized("LSACloseDontSave")};
+    options.escapeButton = 1;
     QPointer<DocumentWindow> guarded(window);
-    ZRNAlert::beginSheet(window, options, [this, guarded, canSave, done](const auto &result) {
-        const int answer = canSave ? result.button : result.button + 1; // 0 save, 1 cancel
-        if (!guarded || answer == 1) {
+    ZRNAlert::beginSheet(window, options, [this, guarded, done](const ZRNAlert::Result &result) {
+        if (!guarded || result.button == 1) {
             done(false);
-        } else if (answer == 2) {
+        } else if (result.button == 2) {
             discardWindow(guarded);
             done(true);
         } else {
-            m_saveHandler(guarded, [this, guarded, done](bool saved) {
+            DocumentSaving::saveDocument(*guarded, [this, guarded, done](bool saved) {
                 if (saved && guarded)
                     discardWindow(guarded);
                 done(saved);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "document/CSVImportExportPreset.h"
-
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -10,48 +8,56 @@
 #include <memory>
 #include <vector>
 
+class AutosaveTimer;
 class CSVDocument;
+class CSVImportExportPreset;
 class CommandResponder;
 class DocumentWindow;
 class Error;
+struct CommandSender;
 
-// Owns every open document and its window: makes new and opened documents, knows the current
-// one (the active window's), and closes them, asking first about unsaved changes.
+// Owns every open document and its window. Every file the user opens goes through the open
+// assistant first, one at a time; the controller also makes documents from a window's selected
+// rows, inserts a file into the current document, closes documents (asking first about unsaved
+// changes) and runs the autosave timer.
 class DocumentController : public QObject
 {
     Q_OBJECT
 
 public:
-    // Saves the window's document, then tells whether it was saved. Saving plugs in here; until
-    // it does, the close question offers no Save button.
-    using SaveHandler = std::function<void(DocumentWindow *, std::function<void(bool saved)>)>;
-
     explicit DocumentController(CommandResponder *application, QObject *parent = nullptr);
     ~DocumentController() override;
 
     DocumentWindow *newDocument();
-    // A file already open brings its window to the front instead.
-    DocumentWindow *openDocumentWithContentsOfURL(const QString &path, Error *error);
-    // Opens each file, showing what could not be opened.
+    // Opens each file through the open assistant, in turn. A file already open brings its window
+    // to the front instead; one that cannot be read is shown as an alert.
     void openDocuments(const QStringList &paths);
-    // Lets the user choose files to open, one window each.
+    // Lets the user choose files to open.
     void runOpenPanel();
+    // Opens the file with the preset, without asking; answers nothing and the error when the
+    // file cannot be opened.
+    DocumentWindow *openDocumentWithContentsOfURL(const QString &path,
+                                                  const CSVImportExportPreset &preset,
+                                                  Error *error);
 
-    // The preset a file is read with: the user's last choices and the separator the file seems
-    // to use. The open assistant will ask the user instead.
-    static CSVImportExportPreset presetForOpening(const QString &path);
+    // Lets the user choose a file and how to read it, then appends its rows to the current
+    // document as one undoable step. No setting is stored.
+    void insertDocument();
+    // An untitled document holding copies of the current document's selected rows.
+    DocumentWindow *newDocumentFromSelection();
+    // Whether the controller's commands are offered now.
+    bool validateMenuItem(const CommandSender &sender) const;
 
     CSVDocument *currentDocument() const;
     DocumentWindow *currentWindow() const;
     std::vector<DocumentWindow *> windows() const;
+    AutosaveTimer &autosaveTimer() const { return *m_autosaveTimer; }
 
     // Closes the window, asking first whether to save unsaved changes; then runs done with
     // whether it closed.
     void closeWindow(DocumentWindow *window, std::function<void(bool closed)> done = {});
     // Closes every window in turn; stops at the first the user keeps open.
     void closeAllDocuments(std::function<void(bool allClosed)> done);
-
-    void setSaveHandler(SaveHandler handler) { m_saveHandler = std::move(handler); }
 
     static QStringList recentDocuments();
     static void clearRecentDocuments();
@@ -67,6 +73,9 @@ private:
     };
 
     DocumentWindow *addDocument(std::unique_ptr<CSVDocument> document, const QString &name);
+    DocumentWindow *windowForFile(const QString &path) const;
+    void openNextDocument();
+    void runFilePanel(const char *titleKey, std::function<void(const QStringList &)> chosen);
     void askToSave(DocumentWindow *window, std::function<void(bool closed)> done);
     void discardWindow(DocumentWindow *window);
     QString nextUntitledName();
@@ -76,6 +85,11 @@ private:
     std::vector<Entry> m_documents;
     std::vector<QPointer<DocumentWindow>> m_closedWindows;
     QPointer<DocumentWindow> m_currentWindow;
-    SaveHandler m_saveHandler;
+    // Files waiting for the open assistant, which shows one at a time, and the assistant or
+    // alert of the file being opened. Closing its window takes it away, and the next file can
+    // go on.
+    QStringList m_filesToOpen;
+    QPointer<QWidget> m_openStep;
+    std::unique_ptr<AutosaveTimer> m_autosaveTimer;
     int m_untitledCount = 0;
 };

@@ -303,12 +303,16 @@ Error ZRNCSVExport::unrepresentableCharacterError(const ZRNCSVRowSource &rows, q
             const QStringView character = cell.mid(index, isPair ? 2 : 1);
             const char32_t codePoint = isPair ? QChar::surrogateToUcs4(cell[index], cell[index + 1])
                                               : cell[index].unicode();
+            const QString columnNumber = QString::number(column + 1);
+            const QString code = QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
+            const QString encoding = encodingName(m_encoding);
+            const qsizetype dataRow = m_rowsWritten + row - firstRow - rows.titleRowCount();
             const QString message =
-                localized("LSAExportUnrepresentableCharacter")
-                    .arg(QString::number(m_rowsWritten + row - firstRow + 1),
-                         QString::number(column + 1), character.toString(),
-                         QString::number(codePoint, 16).toUpper().rightJustified(4, u'0'),
-                         encodingName(m_encoding));
+                dataRow < 0 ? localized("LSAExportUnrepresentableTitle")
+                                  .arg(columnNumber, character.toString(), code, encoding)
+                            : localized("LSAExportUnrepresentableCharacter")
+                                  .arg(QString::number(dataRow + 1), columnNumber,
+                                       character.toString(), code, encoding);
             return Error(errorDomain(), UnrepresentableCharacter, message);
         }
     }

@@ -1,6 +1,7 @@
 #include "CSVDocument.h"
 
 #include "CSVDocumentReader.h"
+#include "CSVDocumentWriter.h"
 
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotFound.h"
@@ -138,6 +139,32 @@ bool CSVDocument::insertRowsFromURL(const QString &path, const CSVImportExportPr
     if (m_columnMismatch)
         raiseColumnMismatchQuestion();
     return true;
+}
+
+bool CSVDocument::writeToURL(const QString &path, Error *error) const
+{
+    return CSVDocumentWriter::write(*this, path, error);
+}
+
+bool CSVDocument::saveToURL(const QString &path, Error *error)
+{
+    if (!writeToURL(path, error))
+        return false;
+    // The file now holds what the export preset wrote: a revert must read it that way, or it
+    // would take a data row for the titles, or decode the text in the wrong encoding.
+    CSVSavePanelChoices::fromPreset(m_exportPreset).applyTo(m_importPreset);
+    m_fileModificationDate = QFileInfo(path).lastModified();
+    m_undoManager.markClean();
+    if (path != m_filePath) {
+        m_filePath = path;
+        emit filePathChanged(path);
+    }
+    return true;
+}
+
+void CSVDocument::saveAccessoryViewChanged(const CSVSavePanelChoices &choices)
+{
+    choices.applyTo(m_exportPreset);
 }
 
 void CSVDocument::raiseColumnMismatchQuestion()

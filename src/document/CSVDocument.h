@@ -4,6 +4,7 @@
 #include "CSVImportExportPreset.h"
 #include "CSVReadFailure.h"
 #include "CSVRowStore.h"
+#include "CSVSavePanelChoices.h"
 #include "CSVSelection.h"
 #include "CSVTableColumns.h"
 #include "commands/CSVCommandChoices.h"
@@ -59,6 +60,17 @@ public:
     // Appends the rows of another file as one undoable step, adding numbered columns for
     // longer rows. A file that stops reading part way appends nothing and fails.
     bool insertRowsFromURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
+
+    // Saving. Writes the table under the export preset, atomically (see CSVDocumentWriter); the
+    // document is left as it was.
+    bool writeToURL(const QString &path, Error *error) const;
+    // Writes the table and makes the file the document's own: no unsaved changes from here on,
+    // and reading it again reads what was written. A failed save changes nothing, so unsaved
+    // changes stay unsaved.
+    bool saveToURL(const QString &path, Error *error);
+    // The save panel's accessory changed: its choices go into the export preset at once, kept
+    // even when the panel is then cancelled. No undoable step, no unsaved change.
+    void saveAccessoryViewChanged(const CSVSavePanelChoices &choices);
 
     const QString &filePath() const { return m_filePath; }
     const QDateTime &fileModificationDate() const { return m_fileModificationDate; }
@@ -179,6 +191,8 @@ signals:
     void searchMenuRebuildRequested();
     void searchFieldResetRequested();
     void findResultsResetRequested();
+    // The document's file changed (saved under another name): retitle the window.
+    void filePathChanged(const QString &path);
     // Raised after a revert or an append found ragged rows: ask the question now.
     void columnMismatchQuestionRaised();
 

@@ -83,10 +83,11 @@ bool needsWide(const char16_t *chars, qsizetype length)
     return bits > 0xFF;
 }
 
+// An empty cell may come as a null view (padding, a null QString): nothing is copied from it.
 void copyChars(const char16_t *from, qsizetype length, char *to, bool wide)
 {
     if (wide) {
-        std::memcpy(to, from, size_t(length) * 2);
+        std::copy_n(from, length, reinterpret_cast<char16_t *>(to));
         return;
     }
     auto *bytes = reinterpret_cast<uchar *>(to);
@@ -208,6 +209,26 @@ QString CSVRow::at(qsizetype index) const
 {
     Q_ASSERT(index >= 0 && index < count());
     return cellText(m_block, index);
+}
+
+CSVRow::TextView CSVRow::textView(std::u16string &scratch) const
+{
+    TextView view;
+    view.m_count = count();
+    if (view.m_count == 0)
+        return view;
+    view.m_ends = m_block + 1;
+    if (isWide(m_block)) {
+        view.m_text = reinterpret_cast<const char16_t *>(text(m_block));
+        return view;
+    }
+    const qsizetype length = textLength(m_block);
+    if (qsizetype(scratch.size()) < length)
+        scratch.resize(size_t(length));
+    const auto *bytes = reinterpret_cast<const uchar *>(text(m_block));
+    std::copy(bytes, bytes + length, scratch.data());
+    view.m_text = scratch.data();
+    return view;
 }
 
 QAnyStringView CSVRow::view(qsizetype index) const

@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class CSVRowBuilder;
@@ -37,6 +38,26 @@ public:
     // The cell at index without a copy, valid until the row changes: for passes over a million
     // cells that only look.
     QAnyStringView view(qsizetype index) const;
+    // The cells without making a QString each, for reading a whole table quickly: views of the
+    // row's own text when the row is stored as UTF-16, else of the text widened into scratch
+    // (which only grows). Valid until the row changes or scratch is used again.
+    class TextView
+    {
+    public:
+        qsizetype count() const { return m_count; }
+        QStringView at(qsizetype index) const
+        {
+            const quint32 begin = index == 0 ? 0 : m_ends[index - 1];
+            return QStringView(m_text + begin, qsizetype(m_ends[index] - begin));
+        }
+
+    private:
+        friend class CSVRow;
+        const char16_t *m_text = nullptr;
+        const quint32 *m_ends = nullptr;
+        qsizetype m_count = 0;
+    };
+    TextView textView(std::u16string &scratch) const;
     QStringList cells() const;
 
     void set(qsizetype index, QStringView text);

@@ -2,6 +2,7 @@
 
 #include "CSVTableView.h"
 #include "ColumnTitlePanel.h"
+#include "DocumentSaving.h"
 #include "DocumentWindow.h"
 #include "InsertColumnsSheet.h"
 #include "InsertRowsSheet.h"
@@ -53,6 +54,10 @@ const QHash<QString, DocumentCommand> &documentCommands()
         {QStringLiteral("selectAll"),
          {[](Window &w, const Sender &) { w.tableView()->selectAll(); }}},
         {QStringLiteral("performClose"), {[](Window &w, const Sender &) { w.close(); }}},
+        {QStringLiteral("saveDocument"),
+         {[](Window &w, const Sender &) { DocumentSaving::saveDocument(w); }}},
+        {QStringLiteral("saveDocumentAs"),
+         {[](Window &w, const Sender &) { DocumentSaving::saveDocumentAs(w); }}},
         {QStringLiteral("addNewRow"),
          {[](Window &w, const Sender &) { CSVRowCommands::addNewRow(w.document()); }}},
         {QStringLiteral("addNewColumn"),

@@ -19,9 +19,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
@@ -31,6 +34,17 @@ namespace {
 
 // The questions about a file wait until the window is on screen.
 constexpr int s_questionDelayMilliseconds = 100;
+
+QStringList localFiles(const QMimeData *data)
+{
+    QStringList paths;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
 
 } // namespace
 
@@ -50,6 +64,7 @@ DocumentWindow::DocumentWindow(CSVDocument &document, CommandResponder *applicat
     connectDocument();
     updateUI();
     resize(960, 640);
+    setAcceptDrops(true);
 }
 
 // The widgets below go after this destructor, and their going moves the focus: nothing may
@@ -105,6 +120,8 @@ void DocumentWindow::connectDocument()
     connect(&m_document, &CSVDocument::columnsChanged, this, [this] { m_uiUpdate.schedule(); });
     connect(&m_document.undoManager(), &UndoManager::changed, this,
             [this] { m_uiUpdate.schedule(); });
+    connect(&m_document, &CSVDocument::filePathChanged, this,
+            [this](const QString &path) { setDisplayName(QFileInfo(path).fileName()); });
     connect(&m_document, &CSVDocument::columnMismatchQuestionRaised, this, [this] {
         QTimer::singleShot(s_questionDelayMilliseconds, this, &DocumentWindow::askPendingQuestions);
     });
@@ -302,6 +319,21 @@ void DocumentWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         emit becameMain(this);
+}
+
+void DocumentWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void DocumentWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(paths);
 }
 
 void DocumentWindow::askPendingQuestions()

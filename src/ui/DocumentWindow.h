@@ -86,11 +86,15 @@ public:
 signals:
     // The window became the active one: its document is now the current document.
     void becameMain(DocumentWindow *window);
+    // Files were dropped onto the window: the user wants them opened.
+    void filesDropped(const QStringList &paths);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void showContextMenuForTableHeaderView(CSVTableColumnHeaderView *headerView, int columnIndex,

@@ -1,3 +1,5 @@
+#include "AppFixture.h"
+
 #include "app/AppController.h"
 #include "app/DocumentController.h"
 
@@ -6,6 +8,7 @@
 #include "ui/GeneralPreferencePanel.h"
 #include "ui/GuiTestSupport.h"
 #include "ui/ReopenEncodingMenu.h"
+#include "ui/SavePanel.h"
 
 #include "csv/StringEncodingTable.h"
 #include "document/CSVDocument.h"
@@ -30,29 +33,7 @@ QString key(const char *name)
     return QString::fromLatin1(name);
 }
 
-class AppControllerTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        for (const char *name : {DefaultsKeys::OpenEmptyDocument, DefaultsKeys::FontName,
-                                 DefaultsKeys::FontSizeAsFloat, DefaultsKeys::AutoSaveTime})
-            UserDefaults::standard().removeObject(key(name));
-    }
-
-    DocumentController &documents() { return m_app->documentController(); }
-
-    QStringList titles()
-    {
-        QStringList titles;
-        for (DocumentWindow *window : documents().windows())
-            titles.append(window->windowTitle());
-        return titles;
-    }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppController> m_app = std::make_unique<AppController>();
-};
+using AppControllerTest = AppFixture;
 
 TEST_F(AppControllerTest, LaunchOpensAnEmptyDocumentWhenTheSettingsAskForIt)
 {
@@ -77,6 +58,13 @@ TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
     const QString first = writeFile(m_dir, QStringLiteral("first.csv"), "a;b\nc;d\n");
     const QString second = writeFile(m_dir, QStringLiteral("second.csv"), "x,y\n");
     m_app->launch({first, second, first});
+    // One assistant at a time, one per file not open yet.
+    for (int confirmed = 0; confirmed < 2; ++confirmed) {
+        WAIT_UNTIL(openAssistant());
+        ASSERT_TRUE(answerOpenAssistant(true));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(openAssistant());
     EXPECT_EQ(titles(),
               (QStringList{QStringLiteral("first.csv[*]"), QStringLiteral("second.csv[*]")}));
     EXPECT_EQ(visibleRows(documents().windows().front()->document()), QStringLiteral("a,b|c,d"));
@@ -91,7 +79,7 @@ TEST_F(AppControllerTest, ReopenWithEncodingNeedsADocumentWithAFile)
     EXPECT_FALSE(untitled->isCommandEnabled(reopen));
 
     DocumentWindow *opened = documents().openDocumentWithContentsOfURL(
-        writeFile(m_dir, QStringLiteral("t.csv"), "a\n"), nullptr);
+        writeFile(m_dir, QStringLiteral("t.csv"), "a\n"), {}, nullptr);
     ASSERT_TRUE(opened);
     opened->activateWindow();
     WAIT_UNTIL(documents().currentWindow() == opened);
@@ -171,8 +159,10 @@ TEST_F(AppControllerTest, GeneralPaneStoresItsSettings)
 struct CloseCase
 {
     const char *name;
-    int button; // Cancel, Don't Save
+    int button; // Save, Cancel, Don't Save
     bool closed;
+    // Saving an untitled document asks for a file first; the test answers with this name.
+    const char *savedAs = nullptr;
 };
 
 class CloseQuestionTest : public AppControllerTest, public ::testing::WithParamInterface<CloseCase>
@@ -187,12 +177,22 @@ TEST_P(CloseQuestionTest, ClosingUnsavedChangesAsksFirst)
     WAIT_UNTIL(openAlert(window));
     EXPECT_EQ(documents().windows().size(), 1u);
     ASSERT_TRUE(answerAlert(window, GetParam().button));
+    if (GetParam().savedAs) {
+        auto *panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(panel);
+        const QString path = m_dir.filePath(QString::fromLatin1(GetParam().savedAs));
+        panel->selectFile(path);
+        static_cast<QDialog *>(panel)->accept(); // as the panel's Save button does
+        QFile saved(path);
+        EXPECT_TRUE(saved.open(QIODevice::ReadOnly) && saved.readAll() == "x,,,\r\n");
+    }
     EXPECT_EQ(documents().windows().empty(), GetParam().closed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestionTest,
-                         ::testing::Values(CloseCase{"Cancel", 0, false},
-                                           CloseCase{"DontSave", 1, true}),
+                         ::testing::Values(CloseCase{"Save", 0, true, "kept.csv"},
+                                           CloseCase{"Cancel", 1, false},
+                                           CloseCase{"DontSave", 2, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "DocumentFiles.h"
 #include "DocumentState.h"
 
 #include "document/CSVDocument.h"
@@ -35,32 +36,6 @@ std::string describe(CSVDocument &document)
     return DocumentState::table(document) + flags.toStdString();
 }
 
-class ReadingFixture
-{
-protected:
-    QString write(const QByteArray &bytes, const QString &name = QStringLiteral("table.csv"))
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
-    std::unique_ptr<CSVDocument> open(const QByteArray &bytes,
-                                      const CSVImportExportPreset &preset = {})
-    {
-        Error error;
-        auto document = CSVDocument::withContentsOfURL(write(bytes), preset, &error);
-        EXPECT_TRUE(document) << error.localizedDescription().toStdString();
-        if (document)
-            document->buildTableViewColumns(); // as the window does once it is set up
-        return document;
-    }
-
-    QTemporaryDir m_dir;
-};
-
 struct ReadCase
 {
     const char *name;
@@ -71,7 +46,7 @@ struct ReadCase
     bool trim = false;
 };
 
-class CSVDocumentReadTest : public ReadingFixture, public ::testing::TestWithParam<ReadCase>
+class CSVDocumentReadTest : public DocumentFiles, public ::testing::TestWithParam<ReadCase>
 {};
 
 TEST_P(CSVDocumentReadTest, TakesRowsHeaderAndColumnCount)
@@ -101,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                                CSVImportExportPreset::Semicolon, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
-class CSVDocumentReadingTest : public ReadingFixture, public ::testing::Test
+class CSVDocumentReadingTest : public DocumentFiles, public ::testing::Test
 {};
 
 TEST_F(CSVDocumentReadingTest, RaggedRowsAreFixedAsAChangeOrOpenedReadOnly)

@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -7,8 +9,11 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings go to a scratch store, never to the user's own.
+    // Settings go to a scratch store, never to the user's own, and one of each test process's
+    // own: ctest runs the tests side by side, and one test's settings must not reach another.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TabwrightTests"));
     QApplication::setApplicationName(QStringLiteral("TabwrightTests"));

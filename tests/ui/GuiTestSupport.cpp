@@ -1,6 +1,9 @@
 #include "GuiTestSupport.h"
 
+#include "ui/OpenAssistant.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 
@@ -32,6 +35,29 @@ bool answerAlert(const QWidget *window, int button)
         return false;
     // ZRNAlert gives every button the same role, so they keep the order they were given in.
     box->buttons().at(button)->click();
+    return true;
+}
+
+OpenAssistant *openAssistant()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        auto *assistant = qobject_cast<OpenAssistant *>(window);
+        if (assistant && assistant->isVisible())
+            return assistant;
+    }
+    return nullptr;
+}
+
+bool answerOpenAssistant(bool confirm)
+{
+    OpenAssistant *assistant = openAssistant();
+    if (!assistant)
+        return false;
+    if (confirm)
+        assistant->accept();
+    else
+        assistant->reject();
     return true;
 }
 

@@ -15,6 +15,7 @@
 #define WAIT_UNTIL(condition)                                                                      \
     ASSERT_TRUE(QTest::qWaitFor([&] { return bool(condition); })) << "waited for: " #condition
 
+class OpenAssistant;
 class QMessageBox;
 class QWidget;
 
@@ -27,6 +28,10 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 QMessageBox *openAlert(const QWidget *window);
 // Answers the window's alert with the button at that index; false when there is none.
 bool answerAlert(const QWidget *window, int button);
+// The open assistant on screen, or nullptr.
+OpenAssistant *openAssistant();
+// Confirms or cancels the assistant on screen; false when there is none.
+bool answerOpenAssistant(bool confirm);
 // "a,b|c,d": the visible rows, cells joined by commas and rows by bars.
 QString visibleRows(CSVDocument &document);
 // "0:1 2:3": the columns in display order as identifier:title.

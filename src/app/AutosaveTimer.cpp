@@ -1,0 +1,47 @@
+#include "AutosaveTimer.h"
+
+#include "document/CSVDocument.h"
+#include "foundation/DefaultsKeys.h"
+#include "foundation/Error.h"
+#include "foundation/NotificationCenter.h"
+#include "foundation/UserDefaults.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+AutosaveTimer::AutosaveTimer(Documents documents, QObject *parent)
+    : QObject(parent), m_documents(std::move(documents))
+{
+    connect(&m_timer, &QTimer::timeout, this, &AutosaveTimer::autosaveDoTimer);
+    NotificationCenter::defaultCenter().addObserver(
+        this, QStringLiteral("PrefsChanged"),
+        [this](const Notification &) { handlePrefsChange(); });
+    handlePrefsChange();
+}
+
+void AutosaveTimer::handlePrefsChange()
+{
+    const qint64 minutes =
+        UserDefaults::standard().integerForKey(QString::fromLatin1(DefaultsKeys::AutoSaveTime));
+    m_timer.stop();
+    if (minutes <= 0)
+        return;
+    constexpr qint64 longest = std::numeric_limits<int>::max();
+    m_timer.start(int(std::min(minutes * 60 * 1000, longest)));
+}
+
+void AutosaveTimer::autosaveDoTimer()
+{
+    for (CSVDocument *document : m_documents()) {
+        if (document->filePath().isEmpty() || !document->isEditable() ||
+            !document->hasUnsavedChanges())
+            continue;
+        Error error;
+        if (!document->saveToURL(document->filePath(), &error))
+            qWarning("Warning: autosave of %s failed: %s",
+                     qPrintable(QFileInfo(document->filePath()).fileName()),
+                     qPrintable(error.localizedDescription()));
+    }
+}

@@ -1,0 +1,161 @@
+#include "CSVDocumentWriter.h"
+
+#include "CSVDocument.h"
+
+#include "csv/ZRNCSVExport.h"
+#include "csv/ZRNCSVRowSource.h"
+
+#include "foundation/Error.h"
+#include "foundation/LocalizedStrings.h"
+
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The records of a document as the writer reads them: the titles first when there is a header
+// record, then every row cut to the shown columns. Cells are viewed, never copied into strings:
+// a million rows are written at the speed of the writer.
+class DocumentRecords final : public ZRNCSVRowSource
+{
+public:
+    explicit DocumentRecords(const CSVDocument &document)
+        : m_rows(document.rowArrays())
+        , m_headerRows(document.exportPreset().firstRowIsHeader() ? 1 : 0)
+    {
+        for (const CSVTableColumn &column : document.tableColumns().columns()) {
+            if (!column.isDataColumn())
+                continue;
+            m_titles.push_back(column.title());
+            m_positions.push_back(column.position());
+        }
+    }
+
+    qsizetype rowCount() const override { return qsizetype(m_rows.size()) + m_headerRows; }
+    qsizetype columnCount(qsizetype) const override { return qsizetype(m_positions.size()); }
+    qsizetype titleRowCount() const override { return m_headerRows; }
+
+    QStringView cell(qsizetype row, qsizetype column) const override
+    {
+        if (row < m_headerRows)
+            return m_titles[size_t(column)];
+        if (row != m_viewedRow) {
+            m_view = m_rows[size_t(row - m_headerRows)]->textView(m_scratch);
+            m_viewedRow = row;
+        }
+        const qint64 position = m_positions[size_t(column)];
+        return position < m_view.count() ? m_view.at(position) : QStringView();
+    }
+
+private:
+    const CSVRowList &m_rows;
+    const qsizetype m_headerRows;
+    std::vector<QString> m_titles;
+    std::vector<qint64> m_positions;
+    // The row being written, widened once for all its cells.
+    mutable std::u16string m_scratch;
+    mutable CSVRow::TextView m_view;
+    mutable qsizetype m_viewedRow = -1;
+};
+
+// The temporary file of a save.
+class SaveFile final : public QSaveFile
+{
+public:
+    using QSaveFile::QSaveFile;
+
+protected:
+    // A write cut short (a full disk) tells nothing of why: writing the rest then fails with
+    // the system's reason, which the error shows.
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        qint64 written = 0;
+        while (written < length) {
+            const qint64 step = QSaveFile::writeData(data + written, length - written);
+            if (step <= 0)
+                break;
+            written += step;
+        }
+        startWriteback(written);
+        return written > 0 || length == 0 ? written : -1;
+    }
+
+private:
+    // Asks the kernel to start writing every few megabytes, so that the disk works while the
+    // rest of the text is made and the final sync waits only for the last few.
+    void startWriteback(qint64 written)
+    {
+        m_unstarted += written;
+        if (m_unstarted < s_writebackStep)
+            return;
+        ::sync_file_range(handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+        m_unstarted = 0;
+    }
+
+    static constexpr qint64 s_writebackStep = 8 << 20;
+    qint64 m_unstarted = 0;
+};
+
+bool fail(Error *error, const QString &path, const QString &reason, const Error &underlying = {})
+{
+    Error::report(error,
+                  Error(CSVDocumentWriter::errorDomain(), CSVDocumentWriter::SaveFailed,
+                        localized("LSASaveFailed").arg(path, reason),
+                        underlying.isNull() ? nullptr : std::make_shared<const Error>(underlying)));
+    return false;
+}
+
+// What is written is on the disk before it replaces the file: a crash or a power cut after
+// the rename must not leave an empty file where the old one was.
+bool syncToDisk(SaveFile &file, QString *reason)
+{
+    if (!file.flush()) {
+        *reason = file.errorString();
+        return false;
+    }
+    if (::fsync(file.handle()) == 0)
+        return true;
+    *reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+} // namespace
+
+QString CSVDocumentWriter::errorDomain()
+{
+    return QStringLiteral("TabwrightDocumentSaveErrorDomain");
+}
+
+bool CSVDocumentWriter::write(const CSVDocument &document, const QString &path, Error *error)
+{
+    SaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, path, file.errorString());
+
+    const CSVImportExportPreset &preset = document.exportPreset();
+    ZRNCSVExport writer(&file);
+    writer.setEncoding(preset.stringEncoding());
+    writer.setSeparatorType(int(preset.separatorType()));
+    writer.setLineEndType(int(preset.lineEndingType()));
+    writer.setForceQuotes(preset.forceQuotes());
+    Error writeError;
+    if (!writer.writeRows(DocumentRecords(document), &writeError)) {
+        // A failed write says why in the file's own words; an unencodable character in the
+        // writer's, which name the cell.
+        const bool isDeviceError = writeError.code() == ZRNCSVExport::WriteFailed;
+        return fail(error, path,
+                    isDeviceError ? file.errorString() : writeError.localizedDescription(),
+                    writeError);
+    }
+    QString reason;
+    if (!syncToDisk(file, &reason))
+        return fail(error, path, reason);
+    if (!file.commit())
+        return fail(error, path, file.errorString());
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class CSVDocument;
+class Error;
+
+// Saves a document's table as delimited text under its export preset: the shown data columns in
+// display order, their titles first when the preset asks for a header record, and every row
+// whatever a filter shows. A row too short for a shown column has an empty cell there.
+//
+// The target is replaced atomically: the text goes to a temporary file beside it, which is
+// flushed to the disk and renamed over the target only once all of it was written. On any
+// failure the target stays exactly as it was.
+class CSVDocumentWriter
+{
+public:
+    static QString errorDomain();
+    enum ErrorCode : qint64 { SaveFailed = 1 };
+
+    // False, with an error naming the file and the reason, when the file could not be saved.
+    static bool write(const CSVDocument &document, const QString &path, Error *error);
+};

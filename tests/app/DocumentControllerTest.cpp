@@ -1,0 +1,364 @@
+#include "app/DocumentController.h"
+#include "AppFixture.h"
+
+#include "app/AppController.h"
+#include "app/AutosaveTimer.h"
+
+#include "ui/DocumentWindow.h"
+#include "ui/GuiTestSupport.h"
+#include "ui/OpenAssistant.h"
+#include "ui/PresetControls.h"
+#include "ui/SavePanel.h"
+
+#include "document/CSVDocument.h"
+#include "document/CSVOpenAssistantPreview.h"
+#include "foundation/DefaultsKeys.h"
+#include "foundation/LocalizedStrings.h"
+#include "foundation/NotificationCenter.h"
+#include "foundation/UserDefaults.h"
+#include "kit/ZRNEncodingPopUpButton.h"
+#include "support/QtPrinters.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace GuiTestSupport;
+
+namespace {
+
+QString key(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+const char *const s_choiceKeys[] = {DefaultsKeys::StringEncoding, DefaultsKeys::Separator,
+                                    DefaultsKeys::LineEnding,     DefaultsKeys::FirstRowIsHeader,
+                                    DefaultsKeys::TrimSpaces,     DefaultsKeys::ForceQuotes};
+
+// The open assistant's choices as stored in the settings, in one line.
+QString storedChoices()
+{
+    QStringList values;
+    for (const char *name : s_choiceKeys)
+        values << UserDefaults::standard().object(key(name)).toString();
+    return values.join(u' ');
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString assistantColumnTitles(const OpenAssistant &assistant)
+{
+    QStringList titles;
+    const QAbstractItemModel *model = assistant.tableView()->model();
+    for (int column = 0; column < model->columnCount(); ++column)
+        titles << model->headerData(column, Qt::Horizontal).toString();
+    return titles.join(u'|');
+}
+
+void choose(QComboBox *popup, qint64 tag)
+{
+    const int index = popup->findData(tag);
+    popup->setCurrentIndex(index);
+    emit popup->activated(index);
+}
+
+class DocumentControllerTest : public AppFixture
+{
+protected:
+    // Opens the file as the assistant does when its guesses are confirmed.
+    DocumentWindow *openDirectly(const QString &path)
+    {
+        const auto preview = CSVOpenAssistantPreview::forFile(path, {}, nullptr);
+        return preview ? documents().openDocumentWithContentsOfURL(path, preview->preset(), nullptr)
+                       : nullptr;
+    }
+
+    void activate(DocumentWindow *window)
+    {
+        window->activateWindow();
+        WAIT_UNTIL(documents().currentWindow() == window);
+    }
+};
+
+// Every way a user opens a file leads through the assistant.
+struct OpenRoute
+{
+    const char *name;
+    std::function<void(DocumentWindow &window, const QString &path)> open;
+};
+
+class OpenRouteTest : public DocumentControllerTest, public ::testing::WithParamInterface<OpenRoute>
+{};
+
+TEST_P(OpenRouteTest, GoesThroughTheAssistant)
+{
+    m_app->launch({});
+    const QString path = file(QStringLiteral("shop.csv"), "a,b\nc,d\n");
+    GetParam().open(*documents().currentWindow(), path);
+    OpenAssistant *assistant = nullptr;
+    WAIT_UNTIL(assistant = openAssistant());
+    EXPECT_EQ(assistant->windowTitle(),
+              localized("LSAssistantTitle")
+                  .arg(localized("LSOpenAssistant"), QStringLiteral("shop.csv")));
+    EXPECT_EQ(assistant->windowModality(), Qt::WindowModal);
+    assistant->accept();
+    EXPECT_EQ(titles(),
+              (QStringList{QStringLiteral("Untitled[*]"), QStringLiteral("shop.csv[*]")}));
+    EXPECT_EQ(DocumentController::recentDocuments(), QStringList{path});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, OpenRouteTest,
+    ::testing::Values(
+        OpenRoute{"OpenPanel",
+                  [](DocumentWindow &window, const QString &path) {
+                      window.sendCommand({QStringLiteral("openDocument")});
+                      auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                      ASSERT_TRUE(panel);
+                      emit panel->filesSelected({path});
+                      panel->reject();
+                  }},
+        OpenRoute{"OpenRecent",
+                  [](DocumentWindow &window, const QString &path) {
+                      window.sendCommand({QStringLiteral("openRecentDocument"), 0, path});
+                  }},
+        OpenRoute{"DropOntoTheWindow",
+                  [](DocumentWindow &window, const QString &path) {
+                      QMimeData data;
+                      data.setUrls({QUrl::fromLocalFile(path)});
+                      // The drop goes to the widget that accepted the drag's entering.
+                      QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                            Qt::NoModifier);
+                      QApplication::sendEvent(&window, &enter);
+                      QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                      Qt::NoModifier);
+                      QApplication::sendEvent(&window, &drop);
+                      EXPECT_TRUE(drop.isAccepted());
+                  }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A semicolon file although the setting says comma: the assistant shows it split at semicolons,
+// and what the user changes there becomes the settings only when the file is opened.
+TEST_F(DocumentControllerTest, AssistantStoresTheChoicesOnlyWhenConfirmed)
+{
+    QByteArray lines = QByteArray(300, 'T') + ";b\n";
+    for (int line = 0; line < 200; ++line)
+        lines += QByteArray::number(line) + ";x\n";
+    const QString path = file(QStringLiteral("semi.csv"), lines);
+
+    m_app->launch({path});
+    OpenAssistant *assistant = nullptr;
+    WAIT_UNTIL(assistant = openAssistant());
+    EXPECT_EQ(assistant->windowModality(), Qt::ApplicationModal); // no window to sit on
+    PresetControls &controls = *assistant->controls();
+    EXPECT_EQ(PresetControls::selectedTag(controls.separatorPopup()), 1);
+    EXPECT_EQ(assistant->tableView()->model()->rowCount(), 51);
+    controls.firstRowIsHeaderButton()->setChecked(true);
+    EXPECT_EQ(assistant->tableView()->model()->rowCount(), 50);
+    EXPECT_EQ(assistantColumnTitles(*assistant), QString(100, u'T') + QStringLiteral("|b"));
+    choose(controls.lineEndingPopup(), CSVImportExportPreset::CR);
+    EXPECT_EQ(storedChoices(), QStringLiteral("4 0 0 false false false"));
+
+    assistant->accept();
+    ASSERT_EQ(documents().windows().size(), 1u);
+    EXPECT_EQ(storedChoices(), QStringLiteral("4 1 1 true false false"));
+    // The document keeps the line ending the file uses.
+    const CSVDocument &document = documents().windows().front()->document();
+    EXPECT_EQ(document.importPreset().lineEndingType(), CSVImportExportPreset::LF);
+    EXPECT_EQ(columns(document).left(6), QStringLiteral("0:TTTT"));
+}
+
+TEST_F(DocumentControllerTest, CancellingTheAssistantOpensAndShowsNothing)
+{
+    m_app->launch({});
+    DocumentWindow *window = documents().currentWindow();
+    window->sendCommand(
+        {QStringLiteral("openRecentDocument"), 0, file(QStringLiteral("semi.csv"), "a;b\n")});
+    WAIT_UNTIL(openAssistant());
+    choose(openAssistant()->controls()->separatorPopup(), CSVImportExportPreset::Tab);
+    ASSERT_TRUE(answerOpenAssistant(false));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(titles(), QStringList{QStringLiteral("Untitled[*]")});
+    EXPECT_EQ(storedChoices(), QStringLiteral("4 0 0 false false false"));
+    EXPECT_FALSE(openAlert(window));
+    EXPECT_FALSE(QApplication::activeModalWidget());
+}
+
+TEST_F(DocumentControllerTest, AssistantWarnsWhileTheTextCannotBeDecoded)
+{
+    m_app->launch({file(QStringLiteral("latin.csv"), "Z\xFCrich,M\xE4rz\nGen\xE8ve,ao\xFBt\n")});
+    OpenAssistant *assistant = nullptr;
+    WAIT_UNTIL(assistant = openAssistant());
+    EXPECT_FALSE(assistant->warningImageView()->isVisible());
+    ZRNEncodingPopUpButton *encodings = assistant->controls()->encodingPopup();
+    encodings->setCurrentIndex(encodings->findText(QStringLiteral("Unicode (UTF-8)")));
+    EXPECT_TRUE(assistant->warningImageView()->isVisible());
+    EXPECT_EQ(assistant->tableView()->model()->index(0, 0).data().toString(), QStringLiteral("Z"));
+    assistant->reject();
+}
+
+TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepAndStoresNoSettings)
+{
+    m_app->launch({});
+    DocumentWindow *window = openDirectly(file(QStringLiteral("base.csv"), "a,b\n"));
+    activate(window);
+    const QString more = file(QStringLiteral("more.csv"), "1;2\n3;4\n");
+    window->sendCommand({QStringLiteral("insertDocument")});
+    auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    ASSERT_TRUE(panel);
+    emit panel->filesSelected({more});
+    panel->reject();
+    OpenAssistant *assistant = nullptr;
+    WAIT_UNTIL(assistant = openAssistant());
+    EXPECT_EQ(assistant->windowTitle(),
+              localized("LSAssistantTitle")
+                  .arg(localized("LSImportAssistant"), QStringLiteral("more.csv")));
+    choose(assistant->controls()->lineEndingPopup(), CSVImportExportPreset::CR);
+    assistant->accept();
+    CSVDocument &document = window->document();
+    EXPECT_EQ(visibleRows(document), QStringLiteral("a,b|1,2|3,4"));
+    EXPECT_EQ(storedChoices(), QStringLiteral("4 0 0 false false false"));
+    document.undoManager().undo();
+    EXPECT_EQ(visibleRows(document), QStringLiteral("a,b"));
+}
+
+// The accessory edits the export preset at once: cancelling the panel keeps the change.
+TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndKeepsAccessoryChangesWhenCancelled)
+{
+    m_app->launch({});
+    DocumentWindow *window = documents().currentWindow();
+    window->sendCommand({QStringLiteral("saveDocumentAs")});
+    auto *panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->nameFilters(),
+              (QStringList{QStringLiteral("CSV files (*.csv *.txt *.tsv *.tab)"),
+                           QStringLiteral("All files (*)")}));
+    EXPECT_EQ(QFileInfo(panel->selectedFiles().value(0)).fileName(),
+              QStringLiteral("Untitled.csv"));
+    choose(panel->accessory()->separatorPopup(), CSVImportExportPreset::Tab);
+    panel->accessory()->forceQuotesButton()->setChecked(true);
+    panel->reject();
+    EXPECT_EQ(window->document().exportPreset().separatorType(), CSVImportExportPreset::Tab);
+    EXPECT_TRUE(window->document().exportPreset().forceQuotes());
+    EXPECT_FALSE(window->document().hasUnsavedChanges());
+
+    window->sendCommand({QStringLiteral("saveDocumentAs")});
+    panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(QFileInfo(panel->selectedFiles().value(0)).fileName(),
+              QStringLiteral("Untitled.tsv"));
+    const QString path = m_dir.filePath(QStringLiteral("chosen"));
+    panel->selectFile(path);
+    static_cast<QDialog *>(panel)->accept(); // as the panel's Save button does
+    EXPECT_EQ(readAll(path + QStringLiteral(".tsv")), "\"\"\t\"\"\t\"\"\t\"\"\r\n");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("chosen.tsv[*]"));
+    EXPECT_EQ(DocumentController::recentDocuments(), QStringList{path + QStringLiteral(".tsv")});
+}
+
+TEST_F(DocumentControllerTest, FailedSaveShowsTheFileAndTheReasonAndStaysEdited)
+{
+    m_app->launch({});
+    const QString path = file(QStringLiteral("prices.csv"), "item,price\r\n");
+    DocumentWindow *window = openDirectly(path);
+    activate(window);
+    CSVDocument &document = window->document();
+    document.setObjectValueForTableColumn(QStringLiteral("₽"), 1, 0);
+    WAIT_UNTIL(window->isWindowModified());
+    CSVSavePanelChoices choices = CSVSavePanelChoices::fromPreset(document.exportPreset());
+    choices.encoding = StringEncodings::WindowsCP1252;
+    document.saveAccessoryViewChanged(choices);
+
+    window->sendCommand({QStringLiteral("saveDocument")});
+    QMessageBox *alert = nullptr;
+    WAIT_UNTIL(alert = openAlert(window));
+    EXPECT_TRUE(alert->informativeText().contains(path) &&
+                alert->informativeText().contains(QStringLiteral("U+20BD")))
+        << alert->informativeText().toStdString();
+    EXPECT_EQ(readAll(path), "item,price\r\n");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(document.hasUnsavedChanges() && window->isWindowModified());
+    answerAlert(window, 0);
+}
+
+// Only documents with a file and unsaved changes are saved; none of them asks anything.
+TEST_F(DocumentControllerTest, AutosaveSkipsUntitledAndReadOnlyDocuments)
+{
+    m_app->launch({});
+    documents().currentWindow()->document().setObjectValueForTableColumn(QStringLiteral("u"), 0, 0);
+    const QString edited = file(QStringLiteral("edited.csv"), "a,b\r\n");
+    openDirectly(edited)->document().setObjectValueForTableColumn(QStringLiteral("z"), 0, 0);
+    const QString ragged = file(QStringLiteral("ragged.csv"), "a,b\r\nc\r\n");
+    openDirectly(ragged)->document().openReadOnlyForColumnMismatch();
+
+    UserDefaults::standard().setObject(key(DefaultsKeys::AutoSaveTime), 5);
+    NotificationCenter::defaultCenter().post(QStringLiteral("PrefsChanged"));
+    EXPECT_EQ(documents().autosaveTimer().interval(), 5 * 60 * 1000);
+    documents().autosaveTimer().autosaveDoTimer();
+
+    EXPECT_EQ(readAll(edited) + '|' + readAll(ragged), "z,b\r\n|a,b\r\nc\r\n");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(documents().windows().front()->document().hasUnsavedChanges());
+    EXPECT_FALSE(QApplication::activeModalWidget());
+
+    UserDefaults::standard().setObject(key(DefaultsKeys::AutoSaveTime), 0);
+    NotificationCenter::defaultCenter().post(QStringLiteral("PrefsChanged"));
+    EXPECT_EQ(documents().autosaveTimer().interval(), 0);
+}
+
+TEST_F(DocumentControllerTest, NewDocumentFromSelectedFilteredRowsHoldsCopies)
+{
+    m_app->launch({});
+    DocumentWindow *source = openDirectly(file(QStringLiteral("s.csv"), "a\nb\nc\nd\ne\n"));
+    activate(source);
+    CSVDocument &document = source->document();
+    const CommandSender command(QStringLiteral("newDocumentFromSelection"));
+    EXPECT_FALSE(source->isCommandEnabled(command));
+
+    const CSVRowList &rows = document.rowArrays();
+    document.setFilteredRowArrays(CSVRowList{rows[1], rows[2], rows[3], rows[4]});
+    document.setDisplayMode(CSVDocument::FilterMode);
+    document.selectRowIndexes(IndexSet::fromRange(1, 3), false);
+    ASSERT_TRUE(source->isCommandEnabled(command));
+    source->sendCommand(command);
+
+    CSVDocument &copy = documents().windows().back()->document();
+    EXPECT_EQ(visibleRows(copy), QStringLiteral("c|d|e"));
+    copy.setObjectValueForTableColumn(QStringLiteral("changed"), 0, 0);
+    EXPECT_EQ(visibleRows(document), QStringLiteral("b|c|d|e"));
+    EXPECT_TRUE(copy.filePath().isEmpty());
+    EXPECT_EQ(documents().windows().back()->windowTitle(), QStringLiteral("Untitled 2[*]"));
+}
+
+TEST_F(DocumentControllerTest, ReadOnlyDocumentsOfferNoInsertNorSave)
+{
+    m_app->launch({});
+    DocumentWindow *window = openDirectly(file(QStringLiteral("r.csv"), "a,b\nc\n"));
+    activate(window);
+    const QStringList actions = {QStringLiteral("insertDocument"), QStringLiteral("saveDocument"),
+                                 QStringLiteral("saveDocumentAs")};
+    const auto enabled = [&] {
+        QString states;
+        for (const QString &action : actions)
+            states += window->isCommandEnabled({action}) ? u'1' : u'0';
+        return states;
+    };
+    EXPECT_EQ(enabled(), QStringLiteral("111"));
+    window->document().openReadOnlyForColumnMismatch();
+    EXPECT_EQ(enabled(), QStringLiteral("000"));
+}
+
+} // namespace

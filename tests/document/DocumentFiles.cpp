@@ -1,0 +1,27 @@
+#include "DocumentFiles.h"
+
+#include "foundation/Error.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+QString DocumentFiles::write(const QByteArray &bytes, const QString &name)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+std::unique_ptr<CSVDocument> DocumentFiles::open(const QByteArray &bytes,
+                                                 const CSVImportExportPreset &preset)
+{
+    Error error;
+    auto document = CSVDocument::withContentsOfURL(write(bytes), preset, &error);
+    EXPECT_TRUE(document) << error.localizedDescription().toStdString();
+    if (document)
+        document->buildTableViewColumns(); // as the window does once it is set up
+    return document;
+}
