@@ -29,6 +29,13 @@ void ZRNLineNumberRulerWithMarker::removeAllMarkers()
     viewport()->update();
 }
 
+bool ZRNLineNumberRulerWithMarker::isRowSelected(int row) const
+{
+    if (m_isRowSelected)
+        return m_isRowSelected(row);
+    return selectionModel() && model() && selectionModel()->isRowSelected(row, rootIndex());
+}
+
 void ZRNLineNumberRulerWithMarker::paintSection(QPainter *painter, const QRect &rect,
                                                 int logicalIndex) const
 {

@@ -20,11 +20,11 @@ public:
     void removeAllMarkers();
     const std::set<qint64> &markers() const { return m_markers; }
 
-    // Whether a row's number shows as selected, as the table's owner tells: the ruler cannot
-    // ask the selection model, which need not hold the whole selection.
+    // Whether a row's number shows as selected: as the table's selection model says, unless the
+    // table's owner tells otherwise (its selection model need not hold the whole selection).
     using RowSelectionTest = std::function<bool(int row)>;
     void setRowSelectionTest(RowSelectionTest test) { m_isRowSelected = std::move(test); }
-    bool isRowSelected(int row) const { return m_isRowSelected && m_isRowSelected(row); }
+    bool isRowSelected(int row) const;
 
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
