@@ -1,5 +1,6 @@
 #include "BenchCommands.h"
 #include "BenchDocumentArgument.h"
+#include "BenchIndexSets.h"
 #include "BenchUndoTiming.h"
 #include "Measurement.h"
 
@@ -14,14 +15,6 @@
 #include <QTextStream>
 
 namespace {
-
-IndexSet everyOtherRow(qint64 rowCount)
-{
-    IndexSet rows;
-    for (qint64 row = 0; row < rowCount; row += 2)
-        rows.add(row);
-    return rows;
-}
 
 void timeRowRemoval(QTextStream &out, const char *label, CSVDocument &document,
                     const IndexSet &rows)

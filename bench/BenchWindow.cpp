@@ -1,8 +1,10 @@
 #include "BenchCommands.h"
 #include "BenchDocumentArgument.h"
+#include "BenchIndexSets.h"
 #include "Measurement.h"
 
 #include "document/CSVDocument.h"
+#include "document/commands/CSVSelectionCommands.h"
 #include "ui/CSVTableView.h"
 #include "ui/DocumentWindow.h"
 
@@ -10,6 +12,8 @@
 #include <QEvent>
 #include <QScrollBar>
 #include <QTextStream>
+
+#include <functional>
 
 namespace {
 
@@ -38,10 +42,41 @@ private:
     bool m_painted = false;
 };
 
+// Times a change from the moment it is made to the table's next frame.
+void timeUntilPainted(QTextStream &out, PaintWatcher &watcher, const QString &label,
+                      const std::function<void()> &change)
+{
+    Measurement measurement;
+    change();
+    watcher.waitForPaint();
+    out << label << ", painted: " << measurement.seconds() << " s\n";
+}
+
+// The selections the table must show at once however many ranges they hold: all rows, every
+// other row (what undoing the removal of every other row reselects), its inverse, and none.
+void timeSelections(QTextStream &out, PaintWatcher &watcher, CSVDocument &document,
+                    CSVTableView &table)
+{
+    timeUntilPainted(out, watcher, QStringLiteral("select all rows"), [&] { table.selectAll(); });
+    const IndexSet scattered = everyOtherRow(document.numberOfRowsInTableView());
+    timeUntilPainted(
+        out, watcher,
+        QStringLiteral("select every other row (%1 ranges)").arg(scattered.ranges().size()),
+        [&] { document.selectRowIndexes(scattered, false); });
+    timeUntilPainted(out, watcher, QStringLiteral("invert the selection"),
+                     [&] { CSVSelectionCommands::invertSelection(document); });
+    timeUntilPainted(out, watcher, QStringLiteral("scroll to the middle with it"), [&] {
+        QScrollBar *scrollBar = table.verticalScrollBar();
+        scrollBar->setValue(scrollBar->maximum() / 2);
+    });
+    timeUntilPainted(out, watcher, QStringLiteral("deselect all"),
+                     [&] { CSVSelectionCommands::deselectAll(document); });
+}
+
 } // namespace
 
 // Opens a file in a document window (offscreen) and times what the user waits for: from the
-// rows read to the first frame of the table, and a jump to the last row.
+// rows read to the first frame of the table, a jump to the last row, and selections.
 int windowCommand(const QStringList &arguments)
 {
     Measurement measurement;
@@ -61,16 +96,12 @@ int windowCommand(const QStringList &arguments)
     watcher.waitForPaint();
     out << "rows read to first painted frame: " << measurement.seconds() << " s\n";
 
-    measurement.restart();
-    QScrollBar *scrollBar = window.tableView()->verticalScrollBar();
-    scrollBar->setValue(scrollBar->maximum());
-    watcher.waitForPaint();
-    out << "scroll to the last row, painted: " << measurement.seconds() << " s\n";
+    timeUntilPainted(out, watcher, QStringLiteral("scroll to the last row"), [&] {
+        QScrollBar *scrollBar = window.tableView()->verticalScrollBar();
+        scrollBar->setValue(scrollBar->maximum());
+    });
 
-    measurement.restart();
-    window.tableView()->selectAll();
-    watcher.waitForPaint();
-    out << "select all rows, painted: " << measurement.seconds() << " s\n";
+    timeSelections(out, watcher, *document, *window.tableView());
     out << "peak memory " << Measurement::megabytes(Measurement::peakMemoryBytes()) << '\n';
     return 0;
 }

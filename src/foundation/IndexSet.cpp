@@ -39,11 +39,40 @@ IndexSet IndexSet::fromRange(qint64 location, qint64 length)
     return set;
 }
 
-bool IndexSet::contains(qint64 index) const
+std::vector<IndexSet::Range>::const_iterator IndexSet::firstRangeEndingAfter(qint64 index) const
 {
-    const auto it = std::upper_bound(m_ranges.begin(), m_ranges.end(), index,
-                                     [](qint64 i, const Range &r) { return i < r.location; });
-    return it != m_ranges.begin() && index < std::prev(it)->end();
+    return std::lower_bound(m_ranges.begin(), m_ranges.end(), index,
+                            [](const Range &r, qint64 i) { return r.end() <= i; });
+}
+
+bool IndexSet::containsRange(qint64 location, qint64 length) const
+{
+    if (length <= 0)
+        return true;
+    const auto it = firstRangeEndingAfter(location);
+    return it != m_ranges.end() && it->location <= location && location + length <= it->end();
+}
+
+bool IndexSet::intersectsRange(qint64 location, qint64 length) const
+{
+    const auto it = firstRangeEndingAfter(location);
+    return length > 0 && it != m_ranges.end() && it->location < location + length;
+}
+
+IndexSet IndexSet::indexesInRange(qint64 location, qint64 length) const
+{
+    IndexSet result;
+    if (length <= 0)
+        return result;
+    const qint64 end = location + length;
+    for (auto it = firstRangeEndingAfter(location); it != m_ranges.end() && it->location < end;
+         ++it) {
+        const qint64 first = std::max(it->location, location);
+        const qint64 last = std::min(it->end(), end);
+        result.m_ranges.push_back({first, last - first});
+        result.m_count += last - first;
+    }
+    return result;
 }
 
 qint64 IndexSet::firstIndex() const
@@ -96,9 +125,8 @@ void IndexSet::removeRange(qint64 location, qint64 length)
         return;
     std::vector<Range> kept;
     kept.reserve(m_ranges.size() + 1);
-    auto it = std::lower_bound(m_ranges.begin(), m_ranges.end(), location,
-                               [](const Range &r, qint64 b) { return r.end() <= b; });
-    kept.insert(kept.end(), m_ranges.begin(), it);
+    auto it = firstRangeEndingAfter(location);
+    kept.insert(kept.end(), m_ranges.cbegin(), it);
     for (; it != m_ranges.end() && it->location < end; ++it) {
         if (it->location < location)
             kept.push_back({it->location, location - it->location});
@@ -106,7 +134,7 @@ void IndexSet::removeRange(qint64 location, qint64 length)
             kept.push_back({end, it->end() - end});
         m_count -= std::min(it->end(), end) - std::max(it->location, location);
     }
-    kept.insert(kept.end(), it, m_ranges.end());
+    kept.insert(kept.end(), it, m_ranges.cend());
     m_ranges = std::move(kept);
 }
 

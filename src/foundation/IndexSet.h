@@ -55,7 +55,12 @@ public:
 
     bool isEmpty() const { return m_ranges.empty(); }
     qint64 count() const { return m_count; }
-    bool contains(qint64 index) const;
+    bool contains(qint64 index) const { return containsRange(index, 1); }
+    // Whether every index, or some index, of [location, location + length) is in the set.
+    bool containsRange(qint64 location, qint64 length) const;
+    bool intersectsRange(qint64 location, qint64 length) const;
+    // The indexes of the set in [location, location + length), found without walking the rest.
+    IndexSet indexesInRange(qint64 location, qint64 length) const;
     // The smallest and largest index; the not-found index when the set is empty.
     qint64 firstIndex() const;
     qint64 lastIndex() const;
@@ -76,6 +81,9 @@ public:
     const_iterator end() const { return {m_ranges.end(), m_ranges.end()}; }
 
 private:
+    // The first range that ends after the index.
+    std::vector<Range>::const_iterator firstRangeEndingAfter(qint64 index) const;
+
     std::vector<Range> m_ranges;
     qint64 m_count = 0;
 };

@@ -29,6 +29,13 @@ void ZRNLineNumberRulerWithMarker::removeAllMarkers()
     viewport()->update();
 }
 
+bool ZRNLineNumberRulerWithMarker::isRowSelected(int row) const
+{
+    if (m_isRowSelected)
+        return m_isRowSelected(row);
+    return selectionModel() && model() && selectionModel()->isRowSelected(row, rootIndex());
+}
+
 void ZRNLineNumberRulerWithMarker::paintSection(QPainter *painter, const QRect &rect,
                                                 int logicalIndex) const
 {
@@ -41,9 +48,8 @@ void ZRNLineNumberRulerWithMarker::paintSection(QPainter *painter, const QRect &
         painter->setBrush(s_markerColor);
         painter->drawRoundedRect(QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
     }
-    const bool selected =
-        selectionModel() && model() && selectionModel()->isRowSelected(logicalIndex, rootIndex());
-    painter->setPen(colors.color(selected ? QPalette::WindowText : QPalette::PlaceholderText));
+    painter->setPen(colors.color(isRowSelected(logicalIndex) ? QPalette::WindowText
+                                                             : QPalette::PlaceholderText));
     painter->drawText(rect.adjusted(0, 0, -s_margin, 0), Qt::AlignRight | Qt::AlignVCenter,
                       QString::number(rowNumber));
     painter->setPen(colors.color(QPalette::Mid));

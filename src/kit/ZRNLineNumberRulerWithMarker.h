@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include <functional>
 #include <set>
 
 // The row-number ruler at the left of a table: row numbers counted from 1 and markers on some
@@ -19,10 +20,17 @@ public:
     void removeAllMarkers();
     const std::set<qint64> &markers() const { return m_markers; }
 
+    // Whether a row's number shows as selected: as the table's selection model says, unless the
+    // table's owner tells otherwise (its selection model need not hold the whole selection).
+    using RowSelectionTest = std::function<bool(int row)>;
+    void setRowSelectionTest(RowSelectionTest test) { m_isRowSelected = std::move(test); }
+    bool isRowSelected(int row) const;
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
     QSize sectionSizeFromContents(int logicalIndex) const override;
 
 private:
     std::set<qint64> m_markers;
+    RowSelectionTest m_isRowSelected;
 };

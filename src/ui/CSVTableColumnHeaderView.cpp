@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOption>
 
 namespace {
 
@@ -21,7 +22,6 @@ CSVTableColumnHeaderView::CSVTableColumnHeaderView(QWidget *parent)
                   .pixmap(QSize(s_arrowSize, s_arrowSize), devicePixelRatio()))
 {
     setSectionsClickable(true);
-    setHighlightSections(true);
     setDefaultAlignment(Qt::AlignCenter);
 }
 
@@ -29,6 +29,18 @@ void CSVTableColumnHeaderView::setIndexOfColumnToMark(qint64 index)
 {
     m_indexOfColumnToMark = index;
     viewport()->update();
+}
+
+QStyle::State CSVTableColumnHeaderView::selectionState(int column) const
+{
+    return m_selectionState ? m_selectionState(column) : QStyle::State_None;
+}
+
+void CSVTableColumnHeaderView::initStyleOptionForIndex(QStyleOptionHeader *option,
+                                                       int logicalIndex) const
+{
+    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+    option->state |= selectionState(logicalIndex);
 }
 
 void CSVTableColumnHeaderView::paintSection(QPainter *painter, const QRect &rect,

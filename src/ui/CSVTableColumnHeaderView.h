@@ -4,6 +4,9 @@
 
 #include <QHeaderView>
 #include <QPixmap>
+#include <QStyle>
+
+#include <functional>
 
 class CSVTableHeaderViewDelegate;
 
@@ -23,11 +26,19 @@ public:
     qint64 indexOfColumnToMark() const { return m_indexOfColumnToMark; }
     void setIndexOfColumnToMark(qint64 index);
 
+    // How a column's header shows the selection, as the table's owner tells: QStyle::State_On
+    // when the column holds selected cells, State_Sunken when all its cells are selected. The
+    // selection model need not hold the whole selection, so the header does not ask it.
+    using SelectionState = std::function<QStyle::State(int column)>;
+    void setSelectionState(SelectionState state) { m_selectionState = std::move(state); }
+    QStyle::State selectionState(int column) const;
+
     // The horizontal span, in viewport coordinates, whose click opens the column's menu.
     std::pair<int, int> arrowHotZone(int logicalIndex) const;
 
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
+    void initStyleOptionForIndex(QStyleOptionHeader *option, int logicalIndex) const override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
@@ -35,5 +46,6 @@ private:
 
     CSVTableHeaderViewDelegate *m_delegate = nullptr;
     qint64 m_indexOfColumnToMark = NotFound;
+    SelectionState m_selectionState;
     QPixmap m_arrow;
 };

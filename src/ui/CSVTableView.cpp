@@ -1,7 +1,9 @@
 #include "CSVTableView.h"
 
+#include "CSVTableCellDelegate.h"
 #include "CSVTableColumnHeaderView.h"
 #include "CSVTableModel.h"
+#include "CSVTableSelectionModel.h"
 
 #include "document/CSVDocument.h"
 #include "kit/ZRNLineNumberRulerWithMarker.h"
@@ -20,6 +22,12 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
     : QTableView(parent)
     , m_document(document)
     , m_model(new CSVTableModel(document, this))
+    , m_selectionModel(new CSVTableSelectionModel(
+          m_model,
+          [this](const IndexSet &rows, QItemSelectionModel::SelectionFlags command) {
+              selectRowsFromGesture(rows, command);
+          },
+          this))
     , m_header(new CSVTableColumnHeaderView(this))
     , m_ruler(new ZRNLineNumberRulerWithMarker(this))
     , m_synchronization(this, [this] { synchronize(); })
@@ -27,6 +35,13 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
     setHorizontalHeader(m_header);
     setVerticalHeader(m_ruler);
     setModel(m_model);
+    QItemSelectionModel *standardSelectionModel = selectionModel();
+    setSelectionModel(m_selectionModel);
+    delete standardSelectionModel;
+    setItemDelegate(new CSVTableCellDelegate(
+        [this](const QModelIndex &index) { return showsCellSelected(index); }, this));
+    m_ruler->setRowSelectionTest([this](int row) { return showsRowSelected(row); });
+    m_header->setSelectionState([this](int column) { return columnSelectionState(column); });
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
@@ -57,6 +72,8 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
         m_pendingColumnScroll = column;
         m_synchronization.schedule();
     });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &CSVTableView::showSelectionInView);
     connect(m_header, &QHeaderView::sectionPressed, this, &CSVTableView::selectColumnFromHeader);
     connect(m_header, &QHeaderView::sectionMoved, this,
             [this](int, int oldVisual, int newVisual) { columnMoved(oldVisual, newVisual); });
@@ -93,32 +110,70 @@ void CSVTableView::synchronize()
     applyPendingScrolls();
 }
 
-// The view's selection model only shows the document's selection: rows across all columns and
-// columns across all rows.
+bool CSVTableView::showsCellSelected(const QModelIndex &index) const
+{
+    return m_document.selectedRowIndexes().contains(index.row()) ||
+           m_document.selectedColumnIndexes().contains(index.column());
+}
+
+// A row's number shows as selected when all the row's cells are.
+bool CSVTableView::showsRowSelected(int row) const
+{
+    const int columns = m_model->columnCount();
+    return m_document.selectedRowIndexes().contains(row) ||
+           (columns > 0 && m_document.selectedColumnIndexes().containsRange(0, columns));
+}
+
+// As a header shows a selection model's selection: pressed in when all the column's cells are
+// selected, highlighted when some are.
+QStyle::State CSVTableView::columnSelectionState(int column) const
+{
+    const IndexSet &rows = m_document.selectedRowIndexes();
+    const int rowCount = m_model->rowCount();
+    if (m_document.selectedColumnIndexes().contains(column) ||
+        (rowCount > 0 && rows.containsRange(0, rowCount)))
+        return QStyle::State_On | QStyle::State_Sunken;
+    return rows.intersectsRange(0, rowCount) ? QStyle::State_On : QStyle::State_None;
+}
+
 void CSVTableView::applySelection()
+{
+    showSelectionInView();
+    viewport()->update();
+    m_ruler->viewport()->update();
+    m_header->viewport()->update();
+}
+
+// The selection model gets the document's selection on the rows in view (rows across all
+// columns, columns across those rows): a few dozen ranges, however scattered the selection.
+void CSVTableView::showSelectionInView()
 {
     const int rows = m_model->rowCount();
     const int columns = m_model->columnCount();
     QItemSelection selection;
-    if (columns > 0) {
-        for (const IndexSet::Range &range : m_document.selectedRowIndexes().ranges()) {
-            const qint64 last = std::min<qint64>(range.end(), rows) - 1;
-            if (range.location <= last)
-                selection.select(m_model->index(int(range.location), 0),
-                                 m_model->index(int(last), columns - 1));
-        }
+    if (rows > 0 && columns > 0) {
+        const int first = std::max(0, rowAt(0));
+        // Every row is as high as the others (the font decides), so this many fit in view.
+        const int fitting = viewport()->height() / std::max(1, rowHeight(first)) + 1;
+        const int last = std::min(rows - 1, first + fitting);
+        const IndexSet inView =
+            m_document.selectedRowIndexes().indexesInRange(first, last - first + 1);
+        for (const IndexSet::Range &range : inView.ranges())
+            selection.select(m_model->index(int(range.location), 0),
+                             m_model->index(int(range.end() - 1), columns - 1));
+        const IndexSet selectedColumns =
+            m_document.selectedColumnIndexes().indexesInRange(0, columns);
+        for (const IndexSet::Range &range : selectedColumns.ranges())
+            selection.select(m_model->index(first, int(range.location)),
+                             m_model->index(last, int(range.end() - 1)));
     }
-    if (rows > 0) {
-        for (const IndexSet::Range &range : m_document.selectedColumnIndexes().ranges()) {
-            const qint64 last = std::min<qint64>(range.end(), columns) - 1;
-            if (range.location <= last)
-                selection.select(m_model->index(0, int(range.location)),
-                                 m_model->index(rows - 1, int(last)));
-        }
-    }
-    m_applyingDocument = true;
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    m_applyingDocument = false;
+    m_selectionModel->show(selection);
+}
+
+void CSVTableView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    showSelectionInView();
 }
 
 void CSVTableView::applyColumnWidths()
@@ -153,8 +208,6 @@ void CSVTableView::applyPendingScrolls()
 
 void CSVTableView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
 {
-    if (command == QItemSelectionModel::NoUpdate)
-        return;
     IndexSet rows;
     const QRect area = rect.normalized();
     const int top = rowAt(area.top());
@@ -164,6 +217,15 @@ void CSVTableView::setSelection(const QRect &rect, QItemSelectionModel::Selectio
         const int last = bottom >= 0 ? bottom : m_model->rowCount() - 1;
         rows.addRange(first, last - first + 1);
     }
+    selectRowsFromGesture(rows, command);
+}
+
+// Clicks, drags and keys on the cells or the row numbers change the document's selection.
+void CSVTableView::selectRowsFromGesture(const IndexSet &rows,
+                                         QItemSelectionModel::SelectionFlags command)
+{
+    if (command == QItemSelectionModel::NoUpdate)
+        return;
     const IndexSet selected = m_gesture.apply(m_document.selectedRowIndexes(), rows, command);
     m_selectingFromGesture = true;
     if (command & QItemSelectionModel::Clear)

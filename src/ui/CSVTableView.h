@@ -6,17 +6,21 @@
 
 #include "foundation/NotFound.h"
 
+#include <QStyle>
 #include <QTableView>
 
 class CSVDocument;
 class CSVTableColumnHeaderView;
 class CSVTableModel;
+class CSVTableSelectionModel;
 class ZRNLineNumberRulerWithMarker;
 
 // The table of a document window. It shows the document through CSVTableModel, with the column
 // header and the row-number ruler, and keeps the document's selection and column order as the
-// only ones: a click, a drag, a key or a header drag changes the document, and the view shows
-// what the document then holds.
+// only ones: a click, a drag, a key, a click on a row number or a header, or a header drag
+// changes the document, and the view shows what the document then holds. The cells, the ruler
+// and the header ask the document's selection as they paint, so showing a selection costs
+// nothing per selected range.
 class CSVTableView : public QTableView
 {
     Q_OBJECT
@@ -43,9 +47,15 @@ signals:
 
 protected:
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    void updateGeometries() override;
 
 private:
+    void selectRowsFromGesture(const IndexSet &rows, QItemSelectionModel::SelectionFlags command);
+    bool showsCellSelected(const QModelIndex &index) const;
+    bool showsRowSelected(int row) const;
+    QStyle::State columnSelectionState(int column) const;
     void applySelection();
+    void showSelectionInView();
     void applyColumnWidths();
     void applyPendingScrolls();
     void selectColumnFromHeader(int column);
@@ -54,6 +64,7 @@ private:
 
     CSVDocument &m_document;
     CSVTableModel *m_model;
+    CSVTableSelectionModel *m_selectionModel;
     CSVTableColumnHeaderView *m_header;
     ZRNLineNumberRulerWithMarker *m_ruler;
     RowSelectionGesture m_gesture;

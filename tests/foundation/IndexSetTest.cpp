@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -77,5 +78,43 @@ TEST(IndexSetTest, QueriesAndIterationFollowTheRanges)
     EXPECT_EQ(IndexSet().firstIndex(), NotFound);
     EXPECT_EQ(IndexSet().begin(), IndexSet().end());
 }
+
+struct RangeQueryCase
+{
+    const char *name;
+    qint64 location;
+    qint64 length;
+    bool contains;
+    bool intersects;
+    const char *indexes;
+};
+
+class IndexSetRangeQueryTest : public ::testing::TestWithParam<RangeQueryCase>
+{};
+
+// The questions a table asks of a selection while it draws: is all of this span selected, any
+// of it, and which part of it.
+TEST_P(IndexSetRangeQueryTest, AnswersForTheSpanAlone)
+{
+    const IndexSet set{2, 3, 4, 8, 9, 15};
+    const RangeQueryCase &query = GetParam();
+    EXPECT_EQ(std::make_tuple(set.containsRange(query.location, query.length),
+                              set.intersectsRange(query.location, query.length),
+                              describe(set.indexesInRange(query.location, query.length))),
+              std::make_tuple(query.contains, query.intersects, std::string(query.indexes)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spans, IndexSetRangeQueryTest,
+    ::testing::Values(RangeQueryCase{"InsideOneRange", 3, 2, true, true, "3-4 (2)"},
+                      RangeQueryCase{"WholeRange", 8, 2, true, true, "8-9 (2)"},
+                      RangeQueryCase{"AcrossAGap", 3, 6, false, true, "3-4 8 (3)"},
+                      RangeQueryCase{"InAGap", 5, 3, false, false, " (0)"},
+                      RangeQueryCase{"BeforeTheFirst", 0, 2, false, false, " (0)"},
+                      RangeQueryCase{"TouchesTheEnd", 4, 4, false, true, "4 (1)"},
+                      RangeQueryCase{"PastTheLast", 16, 10, false, false, " (0)"},
+                      RangeQueryCase{"EverythingAndMore", 0, 100, false, true, "2-4 8-9 15 (6)"},
+                      RangeQueryCase{"Empty", 3, 0, true, false, " (0)"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
