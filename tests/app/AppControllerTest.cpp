@@ -39,7 +39,7 @@ TEST_F(AppControllerTest, LaunchOpensAnEmptyDocumentWhenTheSettingsAskForIt)
 {
     m_app->launch({});
     EXPECT_EQ(titles(), QStringList{QStringLiteral("Untitled[*]")});
-    EXPECT_EQ(visibleRows(*documents().currentDocument()), QStringLiteral(",,,"));
+    EXPECT_EQ(DocumentState::visibleRows(*documents().currentDocument()), QStringLiteral(",,,"));
 }
 
 // Without an empty document there would be no window at all: the user is asked for a file.
@@ -55,8 +55,8 @@ TEST_F(AppControllerTest, LaunchWithoutEmptyDocumentOpensNoDocumentButAsksForAFi
 
 TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
 {
-    const QString first = writeFile(m_dir, QStringLiteral("first.csv"), "a;b\nc;d\n");
-    const QString second = writeFile(m_dir, QStringLiteral("second.csv"), "x,y\n");
+    const QString first = file(QStringLiteral("first.csv"), "a;b\nc;d\n");
+    const QString second = file(QStringLiteral("second.csv"), "x,y\n");
     m_app->launch({first, second, first});
     // One assistant at a time, one per file not open yet.
     for (int confirmed = 0; confirmed < 2; ++confirmed) {
@@ -67,7 +67,8 @@ TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
     EXPECT_FALSE(openAssistant());
     EXPECT_EQ(titles(),
               (QStringList{QStringLiteral("first.csv[*]"), QStringLiteral("second.csv[*]")}));
-    EXPECT_EQ(visibleRows(documents().windows().front()->document()), QStringLiteral("a,b|c,d"));
+    EXPECT_EQ(DocumentState::visibleRows(documents().windows().front()->document()),
+              QStringLiteral("a,b|c,d"));
     EXPECT_EQ(DocumentController::recentDocuments().mid(0, 2), (QStringList{second, first}));
 }
 
@@ -79,7 +80,7 @@ TEST_F(AppControllerTest, ReopenWithEncodingNeedsADocumentWithAFile)
     EXPECT_FALSE(untitled->isCommandEnabled(reopen));
 
     DocumentWindow *opened = documents().openDocumentWithContentsOfURL(
-        writeFile(m_dir, QStringLiteral("t.csv"), "a\n"), {}, nullptr);
+        file(QStringLiteral("t.csv"), "a\n"), {}, nullptr);
     ASSERT_TRUE(opened);
     opened->activateWindow();
     WAIT_UNTIL(documents().currentWindow() == opened);
@@ -183,8 +184,7 @@ TEST_P(CloseQuestionTest, ClosingUnsavedChangesAsksFirst)
         const QString path = m_dir.filePath(QString::fromLatin1(GetParam().savedAs));
         panel->selectFile(path);
         static_cast<QDialog *>(panel)->accept(); // as the panel's Save button does
-        QFile saved(path);
-        EXPECT_TRUE(saved.open(QIODevice::ReadOnly) && saved.readAll() == "x,,,\r\n");
+        EXPECT_EQ(TestData::readFile(path), "x,,,\r\n");
     }
     EXPECT_EQ(documents().windows().empty(), GetParam().closed);
 }

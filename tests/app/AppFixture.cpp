@@ -27,5 +27,5 @@ QStringList AppFixture::titles()
 
 QString AppFixture::file(const QString &name, const QByteArray &bytes)
 {
-    return GuiTestSupport::writeFile(m_dir, name, bytes);
+    return TestData::writeFile(m_dir, name, bytes);
 }

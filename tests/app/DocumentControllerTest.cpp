@@ -54,12 +54,6 @@ QString storedChoices()
     return values.join(u' ');
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QString assistantColumnTitles(const OpenAssistant &assistant)
 {
     QStringList titles;
@@ -179,7 +173,7 @@ TEST_F(DocumentControllerTest, AssistantStoresTheChoicesOnlyWhenConfirmed)
     // The document keeps the line ending the file uses.
     const CSVDocument &document = documents().windows().front()->document();
     EXPECT_EQ(document.importPreset().lineEndingType(), CSVImportExportPreset::LF);
-    EXPECT_EQ(columns(document).left(6), QStringLiteral("0:TTTT"));
+    EXPECT_EQ(DocumentState::columns(document).left(6), QStringLiteral("0:TTTT"));
 }
 
 TEST_F(DocumentControllerTest, CancellingTheAssistantOpensAndShowsNothing)
@@ -230,10 +224,10 @@ TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepAndStoresNoSettings)
     choose(assistant->controls()->lineEndingPopup(), CSVImportExportPreset::CR);
     assistant->accept();
     CSVDocument &document = window->document();
-    EXPECT_EQ(visibleRows(document), QStringLiteral("a,b|1,2|3,4"));
+    EXPECT_EQ(DocumentState::visibleRows(document), QStringLiteral("a,b|1,2|3,4"));
     EXPECT_EQ(storedChoices(), QStringLiteral("4 0 0 false false false"));
     document.undoManager().undo();
-    EXPECT_EQ(visibleRows(document), QStringLiteral("a,b"));
+    EXPECT_EQ(DocumentState::visibleRows(document), QStringLiteral("a,b"));
 }
 
 // The accessory edits the export preset at once: cancelling the panel keeps the change.
@@ -264,7 +258,7 @@ TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndKeepsAccessoryChangesWhen
     const QString path = m_dir.filePath(QStringLiteral("chosen"));
     panel->selectFile(path);
     static_cast<QDialog *>(panel)->accept(); // as the panel's Save button does
-    EXPECT_EQ(readAll(path + QStringLiteral(".tsv")), "\"\"\t\"\"\t\"\"\t\"\"\r\n");
+    EXPECT_EQ(TestData::readFile(path + QStringLiteral(".tsv")), "\"\"\t\"\"\t\"\"\t\"\"\r\n");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("chosen.tsv[*]"));
     EXPECT_EQ(DocumentController::recentDocuments(), QStringList{path + QStringLiteral(".tsv")});
 }
@@ -288,7 +282,7 @@ TEST_F(DocumentControllerTest, FailedSaveShowsTheFileAndTheReasonAndStaysEdited)
     EXPECT_TRUE(alert->informativeText().contains(path) &&
                 alert->informativeText().contains(QStringLiteral("U+20BD")))
         << alert->informativeText().toStdString();
-    EXPECT_EQ(readAll(path), "item,price\r\n");
+    EXPECT_EQ(TestData::readFile(path), "item,price\r\n");
     QCoreApplication::processEvents();
     EXPECT_TRUE(document.hasUnsavedChanges() && window->isWindowModified());
     answerAlert(window, 0);
@@ -309,7 +303,8 @@ TEST_F(DocumentControllerTest, AutosaveSkipsUntitledAndReadOnlyDocuments)
     EXPECT_EQ(documents().autosaveTimer().interval(), 5 * 60 * 1000);
     documents().autosaveTimer().autosaveDoTimer();
 
-    EXPECT_EQ(readAll(edited) + '|' + readAll(ragged), "z,b\r\n|a,b\r\nc\r\n");
+    EXPECT_EQ(TestData::readFile(edited) + '|' + TestData::readFile(ragged),
+              "z,b\r\n|a,b\r\nc\r\n");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2);
     EXPECT_TRUE(documents().windows().front()->document().hasUnsavedChanges());
     EXPECT_FALSE(QApplication::activeModalWidget());
@@ -336,9 +331,9 @@ TEST_F(DocumentControllerTest, NewDocumentFromSelectedFilteredRowsHoldsCopies)
     source->sendCommand(command);
 
     CSVDocument &copy = documents().windows().back()->document();
-    EXPECT_EQ(visibleRows(copy), QStringLiteral("c|d|e"));
+    EXPECT_EQ(DocumentState::visibleRows(copy), QStringLiteral("c|d|e"));
     copy.setObjectValueForTableColumn(QStringLiteral("changed"), 0, 0);
-    EXPECT_EQ(visibleRows(document), QStringLiteral("b|c|d|e"));
+    EXPECT_EQ(DocumentState::visibleRows(document), QStringLiteral("b|c|d|e"));
     EXPECT_TRUE(copy.filePath().isEmpty());
     EXPECT_EQ(documents().windows().back()->windowTitle(), QStringLiteral("Untitled 2[*]"));
 }

@@ -46,7 +46,7 @@ protected:
     // "x,b|c,d changed undo": the rows, and whether there is anything to save or to undo.
     static QString state(CSVDocument &document)
     {
-        QString state = visibleRows(document);
+        QString state = DocumentState::visibleRows(document);
         if (document.hasUnsavedChanges())
             state += QStringLiteral(" changed");
         if (!document.isEditable())

@@ -62,11 +62,11 @@ TEST_F(MainMenuTest, KeysPressedInTheTableRunTheCommands)
     WAIT_UNTIL(window->tableView()->hasFocus());
     QStringList rows;
     QTest::keyClick(window->tableView(), Qt::Key_Z, Qt::ControlModifier);
-    rows.append(visibleRows(window->document()));
+    rows.append(DocumentState::visibleRows(window->document()));
     // The menus follow the undo once the event loop has had its turn, as between two presses.
     WAIT_UNTIL(window->menuAction(QStringLiteral("redo"))->isEnabled());
     QTest::keyClick(window->tableView(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    rows.append(visibleRows(window->document()));
+    rows.append(DocumentState::visibleRows(window->document()));
     EXPECT_EQ(rows.join(QLatin1Char(' ')), QStringLiteral(",,, x,,,"));
 
     QTest::keyClick(window->tableView(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);

@@ -5,7 +5,6 @@
 #include "support/QtPrinters.h"
 #include "support/TestData.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -28,11 +27,7 @@ class DetectionFiles
 public:
     QString write(const QString &name, const QByteArray &bytes)
     {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return TestData::writeFile(m_dir, name, bytes);
     }
 
 private:

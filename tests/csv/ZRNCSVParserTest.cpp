@@ -3,6 +3,7 @@
 #include "foundation/NotFound.h"
 #include "support/ParserRecorder.h"
 #include "support/QtPrinters.h"
+#include "support/TestData.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -225,10 +226,7 @@ class ParserFileTest : public testing::Test
 protected:
     QString write(const QString &name, const QByteArray &bytes)
     {
-        QFile file(m_dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
+        return TestData::writeFile(m_dir, name, bytes);
     }
 
     QTemporaryDir m_dir;

@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -24,12 +23,6 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 class SavingFixture : public DocumentFiles
 {
 protected:
@@ -40,7 +33,7 @@ protected:
         Error error;
         EXPECT_TRUE(document.writeToURL(path, &error))
             << error.localizedDescription().toStdString();
-        return readAll(path);
+        return TestData::readFile(path);
     }
 };
 
@@ -212,7 +205,7 @@ TEST_P(CSVDocumentSaveFailureTest, LeavesTheOldFileAndTheUnsavedChanges)
         {StringEncodings::WindowsCP1252, 0, CSVImportExportPreset::LF, false, false});
     document->setObjectValueForTableColumn(GetParam().cell, 0, 1);
     const QString target = GetParam().target(m_dir);
-    const QByteArray before = readAll(target);
+    const QByteArray before = TestData::readFile(target);
     const QStringList filesBefore = entries(m_dir.path());
 
     Error error;
@@ -226,7 +219,7 @@ TEST_P(CSVDocumentSaveFailureTest, LeavesTheOldFileAndTheUnsavedChanges)
     EXPECT_TRUE(error.localizedDescription().contains(target) &&
                 error.localizedDescription().contains(QLatin1String(GetParam().reasonPart)))
         << error.localizedDescription().toStdString();
-    EXPECT_EQ(readAll(target), before);
+    EXPECT_EQ(TestData::readFile(target), before);
     EXPECT_EQ(entries(m_dir.path()), filesBefore);
     EXPECT_TRUE(document->hasUnsavedChanges());
     EXPECT_EQ(document->filePath(), m_dir.filePath(QStringLiteral("table.csv")));
@@ -258,11 +251,7 @@ private:
 
 QString existingFile(const QTemporaryDir &dir)
 {
-    const QString path = dir.filePath(QStringLiteral("old.csv"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write("old,contents\r\n");
-    return path;
+    return TestData::writeFile(dir, QStringLiteral("old.csv"), "old,contents\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -323,7 +312,7 @@ TEST_F(CSVDocumentRoundTripTest, HandWrittenFilesInTheWritersStyle)
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString path = write(files[i], QStringLiteral("in%1.csv").arg(i));
         const QString saved = openAndSave(path, QStringLiteral("out%1.csv").arg(i));
-        EXPECT_EQ(readAll(saved), files[i]) << "file " << i;
+        EXPECT_EQ(TestData::readFile(saved), files[i]) << "file " << i;
     }
 }
 
@@ -337,9 +326,9 @@ TEST_F(CSVDocumentRoundTripTest, SampleFilesOnceSaved)
         const QString once = openAndSave(sample, QStringLiteral("once.csv"));
         if (once.isEmpty())
             continue; // a sample that does not decode under the guess is no table to keep
-        const QByteArray first = readAll(once);
+        const QByteArray first = TestData::readFile(once);
         const QString twice = openAndSave(once, QStringLiteral("twice.csv"));
-        EXPECT_EQ(readAll(twice), first) << sample.toStdString();
+        EXPECT_EQ(TestData::readFile(twice), first) << sample.toStdString();
         checked << sample;
     }
     EXPECT_GT(checked.size(), 60); // of the 70 samples at the time of writing

@@ -1,18 +1,13 @@
 #include "DocumentFiles.h"
 
 #include "foundation/Error.h"
-
-#include <QFile>
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
 QString DocumentFiles::write(const QByteArray &bytes, const QString &name)
 {
-    const QString path = m_dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
+    return TestData::writeFile(m_dir, name, bytes);
 }
 
 std::unique_ptr<CSVDocument> DocumentFiles::open(const QByteArray &bytes,

@@ -22,16 +22,25 @@ QString rows(const CSVRowList &rows)
     return lines.join(u'|');
 }
 
-std::string table(const CSVDocument &document)
+QString visibleRows(CSVDocument &document)
+{
+    return rows(document.displayRowArrays());
+}
+
+QString columns(const CSVDocument &document)
 {
     QStringList columns;
     for (const CSVTableColumn &column : document.tableColumns().columns())
         columns << column.identifier() + u':' + column.title();
+    return columns.join(u' ');
+}
+
+std::string table(const CSVDocument &document)
+{
     QString text = rows(document.rowArrays());
     if (document.filteredRowArrays())
         text += QStringLiteral(" filtered=") + rows(*document.filteredRowArrays());
-    text += QStringLiteral(" cols=") + columns.join(u' ');
-    return text.toStdString();
+    return (text + QStringLiteral(" cols=") + columns(document)).toStdString();
 }
 
 namespace {

@@ -13,6 +13,9 @@ namespace DocumentState {
 
 // "a,b|c,d": the rows, cells joined by commas and rows by bars.
 QString rows(const CSVRowList &rows);
+QString visibleRows(CSVDocument &document);
+// "0:1 2:3": the columns in display order as identifier:title.
+QString columns(const CSVDocument &document);
 // The rows, the filtered list if any, and the columns as "identifier:title" in display order.
 std::string table(const CSVDocument &document);
 // table(), then the names of the undo and redo steps.

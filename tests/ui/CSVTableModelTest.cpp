@@ -87,7 +87,7 @@ TEST(CSVTableModelTest, EditsAreUndoStepsAndReadOnlyDocumentsRefuseThem)
     document->openReadOnlyForColumnMismatch();
     EXPECT_FALSE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_FALSE(model.setData(model.index(0, 0), QStringLiteral("A")));
-    EXPECT_EQ(GuiTestSupport::visibleRows(*document), QStringLiteral("a,B"));
+    EXPECT_EQ(DocumentState::visibleRows(*document), QStringLiteral("a,B"));
 }
 
 } // namespace

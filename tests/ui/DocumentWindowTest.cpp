@@ -60,7 +60,7 @@ protected:
     {
         Error error;
         m_document = CSVDocument::withContentsOfURL(
-            writeFile(m_dir, QStringLiteral("t.csv"), bytes), {}, &error);
+            TestData::writeFile(m_dir, QStringLiteral("t.csv"), bytes), {}, &error);
         EXPECT_TRUE(m_document) << error.localizedDescription().toStdString();
         m_window = std::make_unique<DocumentWindow>(*m_document);
         m_window->setDisplayName(QStringLiteral("t.csv"));
@@ -101,13 +101,13 @@ TEST_F(DocumentWindowTest, EditsACellAndUndoesAndRedoesItThroughTheEditMenu)
     EXPECT_EQ(editor->selectedText(), QStringLiteral("d"));
     QTest::keyClicks(editor, QStringLiteral("new"));
     QTest::keyClick(editor, Qt::Key_Return);
-    WAIT_UNTIL(visibleRows(*m_document) == QStringLiteral("a,b|c,new"));
+    WAIT_UNTIL(DocumentState::visibleRows(*m_document) == QStringLiteral("a,b|c,new"));
     WAIT_UNTIL(window.isWindowModified());
 
     window.validateUserInterfaceItems();
     EXPECT_EQ(window.menuAction(QStringLiteral("undo"))->text(), QStringLiteral("&Undo Edit Cell"));
     trigger("undo");
-    EXPECT_EQ(visibleRows(*m_document), QStringLiteral("a,b|c,d"));
+    EXPECT_EQ(DocumentState::visibleRows(*m_document), QStringLiteral("a,b|c,d"));
     WAIT_UNTIL(!window.isWindowModified());
     trigger("redo");
     WAIT_UNTIL(table().model()->index(1, 1).data().toString() == QStringLiteral("new"));
@@ -123,14 +123,14 @@ TEST_F(DocumentWindowTest, DraggingAColumnMovesItInTheDocumentAndUndoPutsItBack)
     QTest::mouseMove(header().viewport(), to);
     QTest::mouseRelease(header().viewport(), Qt::LeftButton, {}, to);
 
-    EXPECT_EQ(columns(*m_document), QStringLiteral("1:2 2:3 0:1"));
+    EXPECT_EQ(DocumentState::columns(*m_document), QStringLiteral("1:2 2:3 0:1"));
     WAIT_UNTIL(table().model()->index(0, 0).data().toString() == QStringLiteral("b"));
     for (int section = 0; section < 3; ++section)
         EXPECT_EQ(header().visualIndex(section), section);
     EXPECT_EQ(m_document->undoManager().undoActionName(), QStringLiteral("LSUDColumnMoved"));
 
     trigger("undo");
-    EXPECT_EQ(columns(*m_document), QStringLiteral("0:1 1:2 2:3"));
+    EXPECT_EQ(DocumentState::columns(*m_document), QStringLiteral("0:1 1:2 2:3"));
     WAIT_UNTIL(table().model()->index(0, 0).data().toString() == QStringLiteral("a"));
 }
 
@@ -253,7 +253,7 @@ TEST_P(RaggedRowsQuestionTest, AsksOnTheWindowInsideTheHighlightAndTakesTheAnswe
     EXPECT_TRUE(ZRNSheetPresentation::highlightForWindow(&window));
 
     ASSERT_TRUE(answerAlert(&window, GetParam().answer));
-    EXPECT_EQ(visibleRows(*m_document), QString::fromLatin1(GetParam().rows));
+    EXPECT_EQ(DocumentState::visibleRows(*m_document), QString::fromLatin1(GetParam().rows));
     EXPECT_EQ(m_document->isEditable(), GetParam().editable);
     WAIT_UNTIL(window.isWindowModified() == GetParam().modified);
     EXPECT_FALSE(ZRNSheetPresentation::highlightForWindow(&window));

@@ -4,19 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 
 namespace GuiTestSupport {
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
 
 QMessageBox *openAlert(const QWidget *window)
 {
@@ -59,22 +49,6 @@ bool answerOpenAssistant(bool confirm)
     else
         assistant->reject();
     return true;
-}
-
-QString visibleRows(CSVDocument &document)
-{
-    QStringList rows;
-    for (const CSVRowPtr &row : document.displayRowArrays())
-        rows.append(row->cells().join(QLatin1Char(',')));
-    return rows.join(QLatin1Char('|'));
-}
-
-QString columns(const CSVDocument &document)
-{
-    QStringList columns;
-    for (const CSVTableColumn &column : document.tableColumns().columns())
-        columns.append(column.identifier() + QLatin1Char(':') + column.title());
-    return columns.join(QLatin1Char(' '));
 }
 
 } // namespace GuiTestSupport

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "document/CSVDocument.h"
-
-#include <QByteArray>
-#include <QString>
-#include <QTemporaryDir>
+#include "document/DocumentState.h"
+#include "support/TestData.h"
 
 #include <QTest>
 
@@ -19,11 +16,9 @@ class OpenAssistant;
 class QMessageBox;
 class QWidget;
 
-// What the offscreen window tests share: files to open, the alerts shown on a window, and a
-// document's rows in one line.
+// What the offscreen window tests share: the alerts and the open assistant on screen.
 namespace GuiTestSupport {
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes);
 // The alert open on the window, or nullptr.
 QMessageBox *openAlert(const QWidget *window);
 // Answers the window's alert with the button at that index; false when there is none.
@@ -32,9 +27,5 @@ bool answerAlert(const QWidget *window, int button);
 OpenAssistant *openAssistant();
 // Confirms or cancels the assistant on screen; false when there is none.
 bool answerOpenAssistant(bool confirm);
-// "a,b|c,d": the visible rows, cells joined by commas and rows by bars.
-QString visibleRows(CSVDocument &document);
-// "0:1 2:3": the columns in display order as identifier:title.
-QString columns(const CSVDocument &document);
 
 } // namespace GuiTestSupport

@@ -1,9 +1,16 @@
-#include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#ifdef TABWRIGHT_GUI_TESTS
+#include <QApplication>
+using Application = QApplication;
+#else
+#include <QCoreApplication>
+using Application = QCoreApplication;
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -14,9 +21,9 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("TabwrightTests"));
-    QApplication::setApplicationName(QStringLiteral("TabwrightTests"));
+    Application application(argc, argv);
+    Application::setOrganizationName(QStringLiteral("TabwrightTests"));
+    Application::setApplicationName(QStringLiteral("TabwrightTests"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
