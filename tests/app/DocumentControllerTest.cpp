@@ -192,19 +192,6 @@ TEST_F(DocumentControllerTest, CancellingTheAssistantOpensAndShowsNothing)
     EXPECT_FALSE(QApplication::activeModalWidget());
 }
 
-TEST_F(DocumentControllerTest, AssistantWarnsWhileTheTextCannotBeDecoded)
-{
-    m_app->launch({file(QStringLiteral("latin.csv"), "Z\xFCrich,M\xE4rz\nGen\xE8ve,ao\xFBt\n")});
-    OpenAssistant *assistant = nullptr;
-    WAIT_UNTIL(assistant = openAssistant());
-    EXPECT_FALSE(assistant->warningImageView()->isVisible());
-    ZRNEncodingPopUpButton *encodings = assistant->controls()->encodingPopup();
-    encodings->setCurrentIndex(encodings->findText(QStringLiteral("Unicode (UTF-8)")));
-    EXPECT_TRUE(assistant->warningImageView()->isVisible());
-    EXPECT_EQ(assistant->tableView()->model()->index(0, 0).data().toString(), QStringLiteral("Z"));
-    assistant->reject();
-}
-
 TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepAndStoresNoSettings)
 {
     m_app->launch({});

@@ -4,6 +4,7 @@
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNEncodingPopUpButton.h"
 #include "kit/ZRNSelectEncodingsPanel.h"
+#include "ui/GuiTestSupport.h"
 
 #include "support/QtPrinters.h"
 
@@ -127,7 +128,7 @@ TEST_F(ZRNEncodingWidgetsTest, CustomizeItemOpensThePanelAndIsNeverLeftChosen)
     popup.setCurrentIndex(popup.count() - 1);
     EXPECT_EQ(flatten(popup), before);
     EXPECT_EQ(popup.encoding(), UTF8);
-    QTRY_VERIFY(ZRNSelectEncodingsPanel::panel() && ZRNSelectEncodingsPanel::panel()->isVisible());
+    WAIT_UNTIL(ZRNSelectEncodingsPanel::panel() && ZRNSelectEncodingsPanel::panel()->isVisible());
     EXPECT_EQ(chosen.count(), 0);
 
     popup.setCurrentIndex(0);

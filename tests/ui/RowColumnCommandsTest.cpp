@@ -174,15 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:Price 2:3 sel=/1 "
                    "undo=LSUDEditColumnTitle redo="},
-        DialogCase{"CancelThePanel",
-                   {QStringLiteral("editTitleOfSelectedColumn")},
-                   selectColumn1,
-                   [](DocumentWindow &w) {
-                       auto *panel = openDialog<ColumnTitlePanel>(w);
-                       type(panel->editHeaderTitleField(), QStringLiteral("Price"));
-                       click(panel->button(CommandSheet::s_cancelTag));
-                   },
-                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/1 undo= redo="},
         // "LSno" is the default: Return declines, which still empties the row selection, and
         // the ticked box is not stored.
         DialogCase{"DeclineTheRowRemoval",
