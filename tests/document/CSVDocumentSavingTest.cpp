@@ -80,12 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                  [](CSVDocument &d) { d.tableViewColumnDidMove(2, 0); }, "z,x,y\nc,a,b\n"},
         SaveCase{"RemovedColumnIsLeftOut", "a,b,c\nd,e,f\n", false,
                  [](CSVDocument &d) { d.removeTableColumn(d.tableColumns().at(1)); }, "a,c\nd,f\n"},
-        SaveCase{"UndoneRemovalWritesTheColumnAgain", "a,b,c\n", false,
-                 [](CSVDocument &d) {
-                     d.removeTableColumn(d.tableColumns().at(1));
-                     d.undoManager().undo();
-                 },
-                 "a,b,c\n"},
         SaveCase{"HeaderReadButNotAskedForIsNotWritten", "x,y\na,b\n", true,
                  [](CSVDocument &d) { setHeader(d, false); }, "a,b\n"},
         SaveCase{"ZeroRowsWithHeaderWritesOnlyTheTitles", "x,y\n", true, [](CSVDocument &) {},

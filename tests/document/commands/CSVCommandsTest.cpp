@@ -143,14 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "undo=LSUDRemoveRow redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3 filtered=a1,b1,c1|a2,b2,c2|a3,b3,c3 "
                     "cols=0:1 1:2 2:3 sel=0 2/ undo= redo=LSUDRemoveRow"},
-        CommandCase{"RemoveRowsPutsEachBackAtItsPlace", 5,
-                    [](CSVDocument &d) {
-                        d.selectRowIndexes({0, 2, 3}, false);
-                    },
-                    [](CSVDocument &d) { removeSelected(d, CSVRemoval::Kind::Rows); },
-                    "a1,b1,c1|a4,b4,c4 cols=0:1 1:2 2:3 sel=/ undo=LSUDRemoveRow redo=",
-                    "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|a4,b4,c4 cols=0:1 1:2 2:3 sel=0 2 3/ "
-                    "undo= redo=LSUDRemoveRow"},
         CommandCase{"RemoveColumnsKeepsTheirCells", 2,
                     [](CSVDocument &d) {
                         d.selectColumnIndexes({0, 2}, false);
