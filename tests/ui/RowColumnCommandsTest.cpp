@@ -174,17 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:Price 2:3 sel=/1 "
                    "undo=LSUDEditColumnTitle redo="},
-        // "LSno" is the default: Return declines, which still empties the row selection, and
-        // the ticked box is not stored.
-        DialogCase{"DeclineTheRowRemoval",
-                   {QStringLiteral("removeSelectedRows")},
-                   selectRow1,
-                   [](DocumentWindow &w) {
-                       auto *box = openDialog<QMessageBox>(w);
-                       click(box->checkBox());
-                       QTest::keyClick(box, Qt::Key_Return);
-                   },
-                   "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo= redo="},
         DialogCase{"ConfirmTheRowRemovalAndSilenceIt",
                    {QStringLiteral("removeSelectedRows")},
                    selectRow1,
