@@ -98,7 +98,7 @@ void expectReading(const SuiteCase &c, const QJsonValue &read)
                                               << "\nsuite expects " << toJson(c.expected).data();
 }
 
-// csv-spectrum: each csvs/NAME.csv pairs with json/NAME.json, a list of objects keyed by the
+// The Ogden suite: each csvs/NAME.csv pairs with json/NAME.json, a list of objects keyed by the
 // first row.
 const Deviation s_wrongPhoneNumber = {
     "the suite's own expectation is known to be bad: it is a single object, not a list, and "
@@ -107,14 +107,14 @@ const Deviation s_wrongPhoneNumber = {
          "Location Coordinates":"37\ufffd36'37.8\"N 121\ufffd2'17.9\"W",
          "Cities":"Modesto","Counties":"Stanislaus"}])"};
 
-std::vector<SuiteCase> spectrumCases()
+std::vector<SuiteCase> ogdenSuiteCases()
 {
     std::vector<SuiteCase> cases;
-    const QDir csvs(TestData::path(QStringLiteral("csv-suites/csv-spectrum/csvs")));
+    const QDir csvs(TestData::path(QStringLiteral("csv-suites/ogden-csv-suite/csvs")));
     for (const QString &file : csvs.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
         const QString name = file.chopped(4);
-        SuiteCase c{name, TestData::read(QStringLiteral("csv-suites/csv-spectrum/csvs/") + file),
-                    parseJson(TestData::read(QStringLiteral("csv-suites/csv-spectrum/json/") +
+        SuiteCase c{name, TestData::read(QStringLiteral("csv-suites/ogden-csv-suite/csvs/") + file),
+                    parseJson(TestData::read(QStringLiteral("csv-suites/ogden-csv-suite/json/") +
                                              name + QStringLiteral(".json")))};
         if (name == QLatin1String("location_coordinates"))
             c.deviation = &s_wrongPhoneNumber;
@@ -123,10 +123,10 @@ std::vector<SuiteCase> spectrumCases()
     return cases;
 }
 
-class CsvSpectrumTest : public testing::TestWithParam<SuiteCase>
+class OgdenSuiteTest : public testing::TestWithParam<SuiteCase>
 {};
 
-TEST_P(CsvSpectrumTest, ReadsAsTheSuiteExpects)
+TEST_P(OgdenSuiteTest, ReadsAsTheSuiteExpects)
 {
     const QJsonArray rows = readRows(GetParam().input);
     QJsonArray objects;
@@ -141,7 +141,7 @@ TEST_P(CsvSpectrumTest, ReadsAsTheSuiteExpects)
     expectReading(GetParam(), objects);
 }
 
-INSTANTIATE_TEST_SUITE_P(Suites, CsvSpectrumTest, testing::ValuesIn(spectrumCases()), caseName);
+INSTANTIATE_TEST_SUITE_P(Suites, OgdenSuiteTest, testing::ValuesIn(ogdenSuiteCases()), caseName);
 
 // The RFC 4180 examples: {"csv": [lines], "json": [[fields]]}, the lines joined with LF.
 const Deviation s_trailingDelimiter = {

@@ -10,7 +10,7 @@
 
 namespace {
 
-// Pieces the generated inputs are made of: everything the parser treats specially, long
+// Pieces the generated inputs are made of: everything that means something to the parser, long
 // plain runs, and text whose grapheme clusters span several code units or swallow the
 // character next to them (marks, joiners, prepended marks, jamo, flags, emoji).
 constexpr std::array s_pieces = {
