@@ -30,7 +30,6 @@ public:
     void launch(const QStringList &files);
 
     DocumentController &documentController() const { return *m_documentController; }
-    ZRNPreferencesWindow *preferencesWindow() const { return m_preferencesWindow.get(); }
     GeneralPreferencePanel *generalPreferencePanel() const { return m_generalPanel; }
     QFontDialog *fontPanel() const { return m_fontPanel; }
 

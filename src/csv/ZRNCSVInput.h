@@ -29,7 +29,6 @@ public:
     // Reads stream from now on, and owns it; a null or closed stream fails at the first read.
     // Everything about the previous stream is forgotten.
     void setStream(std::unique_ptr<QIODevice> stream);
-    bool hasStream() const { return m_stream != nullptr; }
 
     // Begins decoding the stream set last, as encoding. For the generic UTF-16 and UTF-32
     // encodings the first bytes are read at once, and a byte-order mark there chooses the

@@ -31,7 +31,6 @@ public:
 
     void beginUndoGrouping();
     void endUndoGrouping();
-    int groupingLevel() const { return m_groupingLevel; }
 
     // Names the step being recorded, or the last one recorded when none is open. Names are
     // string-table keys ("LSUDAddRow").

@@ -15,8 +15,6 @@ public:
     explicit DocumentToolbar(QWidget *parent = nullptr);
 
     QLineEdit *searchField() const { return m_searchField; }
-    // The command items, in toolbar order.
-    const QList<CommandAction *> &commandItems() const { return m_items; }
 
 signals:
     void commandTriggered(CommandAction *item);

@@ -30,7 +30,6 @@ public:
     QCheckBox *openEmptyDocument() const { return m_openEmptyDocument; }
     QCheckBox *loadLastEditedDocument() const { return m_loadLastEditedDocument; }
     QCheckBox *highlightSheets() const { return m_highlightSheets; }
-    QLabel *fontLabel() const { return m_fontLabel; }
 
     // Stores the font as the default font of new documents; open documents keep theirs.
     void changeDefaultFont(const QFont &font);

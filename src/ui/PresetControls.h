@@ -27,7 +27,6 @@ public:
     // The values shown; trimming is off when it is not offered.
     CSVImportExportPreset preset() const;
 
-    ZRNEncodingPopUpButton *encodingPopup() const { return m_encoding; }
     QComboBox *separatorPopup() const { return m_separator; }
     QComboBox *lineEndingPopup() const { return m_lineEnding; }
     QCheckBox *firstRowIsHeaderButton() const { return m_firstRowIsHeader; }
