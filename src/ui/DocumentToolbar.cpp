@@ -46,5 +46,4 @@ void DocumentToolbar::addItem(const char *identifier, const char *action, const 
     item->setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(image))));
     connect(item, &QAction::triggered, this, [this, item] { emit commandTriggered(item); });
     addAction(item);
-    m_items.append(item);
 }

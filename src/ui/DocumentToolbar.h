@@ -22,6 +22,5 @@ signals:
 private:
     void addItem(const char *identifier, const char *action, const char *image);
 
-    QList<CommandAction *> m_items;
     QLineEdit *m_searchField = nullptr;
 };
