@@ -76,18 +76,4 @@ TEST(CSVTableModelTest, CoalescesManyChangesIntoOneReset)
     EXPECT_EQ(modelRows(model), QStringLiteral("0,x"));
 }
 
-TEST(CSVTableModelTest, EditsAreUndoStepsAndReadOnlyDocumentsRefuseThem)
-{
-    auto document = documentWithRows({"a,b"});
-    CSVTableModel model(*document);
-    EXPECT_TRUE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
-    EXPECT_TRUE(model.setData(model.index(0, 1), QStringLiteral("B")));
-    EXPECT_EQ(document->undoManager().undoActionName(), QStringLiteral("LSUDDataEdited"));
-
-    document->openReadOnlyForColumnMismatch();
-    EXPECT_FALSE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
-    EXPECT_FALSE(model.setData(model.index(0, 0), QStringLiteral("A")));
-    EXPECT_EQ(DocumentState::visibleRows(*document), QStringLiteral("a,B"));
-}
-
 } // namespace
