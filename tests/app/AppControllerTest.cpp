@@ -3,7 +3,6 @@
 #include "app/AppController.h"
 #include "app/DocumentController.h"
 
-#include "ui/CommandAction.h"
 #include "ui/DocumentWindow.h"
 #include "ui/GeneralPreferencePanel.h"
 #include "ui/GuiTestSupport.h"
@@ -18,9 +17,7 @@
 #include "support/QtPrinters.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFontDatabase>
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -42,17 +39,6 @@ TEST_F(AppControllerTest, LaunchOpensAnEmptyDocumentWhenTheSettingsAskForIt)
     EXPECT_EQ(DocumentState::visibleRows(*documents().currentDocument()), QStringLiteral(",,,"));
 }
 
-// Without an empty document there would be no window at all: the user is asked for a file.
-TEST_F(AppControllerTest, LaunchWithoutEmptyDocumentOpensNoDocumentButAsksForAFile)
-{
-    UserDefaults::standard().setObject(key(DefaultsKeys::OpenEmptyDocument), false);
-    m_app->launch({});
-    EXPECT_TRUE(documents().windows().empty());
-    QFileDialog *dialog = nullptr;
-    WAIT_UNTIL(dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
-    dialog->reject();
-}
-
 TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
 {
     const QString first = file(QStringLiteral("first.csv"), "a;b\nc;d\n");
@@ -70,21 +56,6 @@ TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
     EXPECT_EQ(DocumentState::visibleRows(documents().windows().front()->document()),
               QStringLiteral("a,b|c,d"));
     EXPECT_EQ(DocumentController::recentDocuments().mid(0, 2), (QStringList{second, first}));
-}
-
-TEST_F(AppControllerTest, ReopenWithEncodingNeedsADocumentWithAFile)
-{
-    m_app->launch({});
-    DocumentWindow *untitled = documents().currentWindow();
-    const CommandSender reopen(QStringLiteral("reopenWithEncoding"), 4);
-    EXPECT_FALSE(untitled->isCommandEnabled(reopen));
-
-    DocumentWindow *opened = documents().openDocumentWithContentsOfURL(
-        file(QStringLiteral("t.csv"), "a\n"), {}, nullptr);
-    ASSERT_TRUE(opened);
-    opened->activateWindow();
-    WAIT_UNTIL(documents().currentWindow() == opened);
-    EXPECT_TRUE(opened->isCommandEnabled(reopen));
 }
 
 // Unicode first, then the others grouped by script, each group by number.
@@ -120,11 +91,6 @@ TEST_F(AppControllerTest, FontsGoToTheFrontDocumentAndDefaultsToNewOnes)
     EXPECT_EQ(front->tableViewFont().pointSizeF(), chosen.pointSizeF());
     EXPECT_EQ(back->tableViewFont(), before);
 
-    QFont fallback = before;
-    fallback.setFamily(QStringLiteral("No Such Font Anywhere"));
-    m_app->generalPreferencePanel()->changeDefaultFont(fallback);
-    EXPECT_EQ(GeneralPreferencePanel::defaultFont(),
-              QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     QFont larger(QFontDatabase::families().constFirst());
     larger.setPointSizeF(before.pointSizeF() + 3);
     m_app->generalPreferencePanel()->changeDefaultFont(larger);
