@@ -6,6 +6,7 @@
 #include "ui/DocumentWindow.h"
 #include "ui/GeneralPreferencePanel.h"
 #include "ui/GuiTestSupport.h"
+#include "ui/OpenAssistant.h"
 #include "ui/ReopenEncodingMenu.h"
 #include "ui/SavePanel.h"
 
@@ -47,7 +48,7 @@ TEST_F(AppControllerTest, FilesOnTheCommandLineOpenOneWindowEach)
     // One assistant at a time, one per file not open yet.
     for (int confirmed = 0; confirmed < 2; ++confirmed) {
         WAIT_UNTIL(openAssistant());
-        ASSERT_TRUE(answerOpenAssistant(true));
+        openAssistant()->accept();
     }
     QCoreApplication::processEvents();
     EXPECT_FALSE(openAssistant());
@@ -103,14 +104,14 @@ TEST_F(AppControllerTest, GeneralPaneStoresItsSettings)
     m_app->launch({});
     GeneralPreferencePanel &pane = *m_app->generalPreferencePanel();
     UserDefaults &defaults = UserDefaults::standard();
-    for (const char *name :
-         {DefaultsKeys::RowDeleteAlertSuppress, DefaultsKeys::ColumnDeleteAlertSuppress,
-          DefaultsKeys::RuleDeleteAlertSuppress})
+    const char *const suppressions[] = {DefaultsKeys::RowDeleteAlertSuppress,
+                                        DefaultsKeys::ColumnDeleteAlertSuppress,
+                                        DefaultsKeys::RuleDeleteAlertSuppress};
+    for (const char *name : suppressions)
         defaults.setObject(key(name), true);
     GeneralPreferencePanel::resetSuppressedAlerts();
-    EXPECT_FALSE(defaults.boolForKey(key(DefaultsKeys::RowDeleteAlertSuppress)) ||
-                 defaults.boolForKey(key(DefaultsKeys::ColumnDeleteAlertSuppress)) ||
-                 defaults.boolForKey(key(DefaultsKeys::RuleDeleteAlertSuppress)));
+    for (const char *name : suppressions)
+        EXPECT_FALSE(defaults.boolForKey(key(name))) << name;
 
     int posted = 0;
     QObject observer;
