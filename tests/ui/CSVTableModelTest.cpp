@@ -14,10 +14,7 @@ namespace {
 
 std::unique_ptr<CSVDocument> documentWithRows(const QStringList &lines)
 {
-    CSVRowList rows;
-    for (const QString &line : lines)
-        rows.push_back(makeCSVRow(line.split(QLatin1Char(','))));
-    auto document = CSVDocument::withRows(std::move(rows), {});
+    auto document = CSVDocument::withRows(DocumentState::makeRows(lines), {});
     document->buildTableViewColumns();
     return document;
 }

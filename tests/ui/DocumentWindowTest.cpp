@@ -152,7 +152,7 @@ TEST_F(DocumentWindowTest, ClicksAndKeysSelectRowsInTheDocument)
 }
 
 // Whatever the state, the window offers exactly what the rules say for it: the duplicate-rows
-// view, a find hit and the title panel all reach the rules.
+// view and a find hit reach the rules.
 TEST_F(DocumentWindowTest, TakesItsCommandStateFromDocumentAndWindow)
 {
     DocumentWindow &window = open("a,b,c\nd,e,f\n");
@@ -173,10 +173,6 @@ TEST_F(DocumentWindowTest, TakesItsCommandStateFromDocumentAndWindow)
     EXPECT_EQ(window.commandState(), expected);
     EXPECT_FALSE(window.csvSearchField()->isEnabled());
     EXPECT_EQ(window.statusLabelField()->text(), QStringLiteral("1 row selected, 1 of 2 rows"));
-
-    QWidget panel;
-    window.setAttachedWindow(&panel);
-    EXPECT_FALSE(window.menuAction(QStringLiteral("selectAll"))->isEnabled());
 }
 
 // Rows of uneven length: the question sits on the window inside the highlight, and the document
