@@ -26,11 +26,6 @@ using namespace GuiTestSupport;
 
 namespace {
 
-QString key(const char *name)
-{
-    return QString::fromLatin1(name);
-}
-
 using AppControllerTest = AppFixture;
 
 TEST_F(AppControllerTest, LaunchOpensAnEmptyDocumentWhenTheSettingsAskForIt)

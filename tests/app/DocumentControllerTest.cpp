@@ -30,11 +30,6 @@ using namespace GuiTestSupport;
 
 namespace {
 
-QString key(const char *name)
-{
-    return QString::fromLatin1(name);
-}
-
 const char *const s_choiceKeys[] = {DefaultsKeys::StringEncoding, DefaultsKeys::Separator,
                                     DefaultsKeys::LineEnding,     DefaultsKeys::FirstRowIsHeader,
                                     DefaultsKeys::TrimSpaces,     DefaultsKeys::ForceQuotes};
@@ -44,7 +39,7 @@ QString storedChoices()
 {
     QStringList values;
     for (const char *name : s_choiceKeys)
-        values << UserDefaults::standard().object(key(name)).toString();
+        values << UserDefaults::standard().object(QString::fromLatin1(name)).toString();
     return values.join(u' ');
 }
 
