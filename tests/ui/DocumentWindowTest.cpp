@@ -84,6 +84,7 @@ TEST_F(DocumentWindowTest, EditsACellAndUndoesAndRedoesItThroughTheEditMenu)
     WAIT_UNTIL(DocumentState::visibleRows(*m_document) == QStringLiteral("a,b|c,new"));
     WAIT_UNTIL(window.isWindowModified());
 
+    EXPECT_EQ(m_document->undoManager().undoActionName(), QStringLiteral("LSUDDataEdited"));
     window.validateUserInterfaceItems();
     EXPECT_EQ(window.menuAction(QStringLiteral("undo"))->text(), QStringLiteral("&Undo Edit Cell"));
     trigger("undo");
