@@ -9,12 +9,12 @@
 
 void AppFixture::SetUp()
 {
-    for (const char *key :
+    for (const char *name :
          {DefaultsKeys::StringEncoding, DefaultsKeys::Separator, DefaultsKeys::LineEnding,
           DefaultsKeys::FirstRowIsHeader, DefaultsKeys::TrimSpaces, DefaultsKeys::ForceQuotes,
           DefaultsKeys::OpenEmptyDocument, DefaultsKeys::FontName, DefaultsKeys::FontSizeAsFloat,
           DefaultsKeys::AutoSaveTime, DefaultsKeys::RecentDocuments})
-        UserDefaults::standard().removeObject(QString::fromLatin1(key));
+        UserDefaults::standard().removeObject(key(name));
 }
 
 QStringList AppFixture::titles()

@@ -22,6 +22,7 @@ protected:
     // The titles of the document windows, oldest first.
     QStringList titles();
     QString file(const QString &name, const QByteArray &bytes);
+    static QString key(const char *name) { return QString::fromLatin1(name); }
 
     QTemporaryDir m_dir;
     std::unique_ptr<AppController> m_app = std::make_unique<AppController>();

@@ -16,30 +16,19 @@
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
-#include "kit/ZRNEncodingPopUpButton.h"
 #include "support/QtPrinters.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QTableView>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace GuiTestSupport;
 
 namespace {
-
-QString key(const char *name)
-{
-    return QString::fromLatin1(name);
-}
 
 const char *const s_choiceKeys[] = {DefaultsKeys::StringEncoding, DefaultsKeys::Separator,
                                     DefaultsKeys::LineEnding,     DefaultsKeys::FirstRowIsHeader,
@@ -50,17 +39,8 @@ QString storedChoices()
 {
     QStringList values;
     for (const char *name : s_choiceKeys)
-        values << UserDefaults::standard().object(key(name)).toString();
+        values << UserDefaults::standard().object(QString::fromLatin1(name)).toString();
     return values.join(u' ');
-}
-
-QString assistantColumnTitles(const OpenAssistant &assistant)
-{
-    QStringList titles;
-    const QAbstractItemModel *model = assistant.tableView()->model();
-    for (int column = 0; column < model->columnCount(); ++column)
-        titles << model->headerData(column, Qt::Horizontal).toString();
-    return titles.join(u'|');
 }
 
 void choose(QComboBox *popup, qint64 tag)
@@ -88,21 +68,16 @@ protected:
     }
 };
 
-// Every way a user opens a file leads through the assistant.
-struct OpenRoute
-{
-    const char *name;
-    std::function<void(DocumentWindow &window, const QString &path)> open;
-};
-
-class OpenRouteTest : public DocumentControllerTest, public ::testing::WithParamInterface<OpenRoute>
-{};
-
-TEST_P(OpenRouteTest, GoesThroughTheAssistant)
+// Opening a file leads through the assistant, titled for the file and sitting on the window.
+TEST_F(DocumentControllerTest, OpenPanelGoesThroughTheAssistant)
 {
     m_app->launch({});
     const QString path = file(QStringLiteral("shop.csv"), "a,b\nc,d\n");
-    GetParam().open(*documents().currentWindow(), path);
+    documents().currentWindow()->sendCommand({QStringLiteral("openDocument")});
+    auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    ASSERT_TRUE(panel);
+    emit panel->filesSelected({path});
+    panel->reject();
     OpenAssistant *assistant = nullptr;
     WAIT_UNTIL(assistant = openAssistant());
     EXPECT_EQ(assistant->windowTitle(),
@@ -115,55 +90,17 @@ TEST_P(OpenRouteTest, GoesThroughTheAssistant)
     EXPECT_EQ(DocumentController::recentDocuments(), QStringList{path});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Routes, OpenRouteTest,
-    ::testing::Values(
-        OpenRoute{"OpenPanel",
-                  [](DocumentWindow &window, const QString &path) {
-                      window.sendCommand({QStringLiteral("openDocument")});
-                      auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-                      ASSERT_TRUE(panel);
-                      emit panel->filesSelected({path});
-                      panel->reject();
-                  }},
-        OpenRoute{"OpenRecent",
-                  [](DocumentWindow &window, const QString &path) {
-                      window.sendCommand({QStringLiteral("openRecentDocument"), 0, path});
-                  }},
-        OpenRoute{"DropOntoTheWindow",
-                  [](DocumentWindow &window, const QString &path) {
-                      QMimeData data;
-                      data.setUrls({QUrl::fromLocalFile(path)});
-                      // The drop goes to the widget that accepted the drag's entering.
-                      QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
-                                            Qt::NoModifier);
-                      QApplication::sendEvent(&window, &enter);
-                      QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
-                                      Qt::NoModifier);
-                      QApplication::sendEvent(&window, &drop);
-                      EXPECT_TRUE(drop.isAccepted());
-                  }}),
-    [](const auto &info) { return std::string(info.param.name); });
-
 // A semicolon file although the setting says comma: the assistant shows it split at semicolons,
 // and what the user changes there becomes the settings only when the file is opened.
 TEST_F(DocumentControllerTest, AssistantStoresTheChoicesOnlyWhenConfirmed)
 {
-    QByteArray lines = QByteArray(300, 'T') + ";b\n";
-    for (int line = 0; line < 200; ++line)
-        lines += QByteArray::number(line) + ";x\n";
-    const QString path = file(QStringLiteral("semi.csv"), lines);
-
-    m_app->launch({path});
+    m_app->launch({file(QStringLiteral("semi.csv"), "a;b\n0;x\n")});
     OpenAssistant *assistant = nullptr;
     WAIT_UNTIL(assistant = openAssistant());
     EXPECT_EQ(assistant->windowModality(), Qt::ApplicationModal); // no window to sit on
     PresetControls &controls = *assistant->controls();
     EXPECT_EQ(PresetControls::selectedTag(controls.separatorPopup()), 1);
-    EXPECT_EQ(assistant->tableView()->model()->rowCount(), 51);
     controls.firstRowIsHeaderButton()->setChecked(true);
-    EXPECT_EQ(assistant->tableView()->model()->rowCount(), 50);
-    EXPECT_EQ(assistantColumnTitles(*assistant), QString(100, u'T') + QStringLiteral("|b"));
     choose(controls.lineEndingPopup(), CSVImportExportPreset::CR);
     EXPECT_EQ(storedChoices(), QStringLiteral("4 0 0 false false false"));
 
@@ -173,10 +110,10 @@ TEST_F(DocumentControllerTest, AssistantStoresTheChoicesOnlyWhenConfirmed)
     // The document keeps the line ending the file uses.
     const CSVDocument &document = documents().windows().front()->document();
     EXPECT_EQ(document.importPreset().lineEndingType(), CSVImportExportPreset::LF);
-    EXPECT_EQ(DocumentState::columns(document).left(6), QStringLiteral("0:TTTT"));
+    EXPECT_EQ(DocumentState::columns(document), QStringLiteral("0:a 1:b"));
 }
 
-TEST_F(DocumentControllerTest, CancellingTheAssistantOpensAndShowsNothing)
+TEST_F(DocumentControllerTest, OpenRecentCancelledInTheAssistantOpensAndShowsNothing)
 {
     m_app->launch({});
     DocumentWindow *window = documents().currentWindow();
@@ -184,7 +121,7 @@ TEST_F(DocumentControllerTest, CancellingTheAssistantOpensAndShowsNothing)
         {QStringLiteral("openRecentDocument"), 0, file(QStringLiteral("semi.csv"), "a;b\n")});
     WAIT_UNTIL(openAssistant());
     choose(openAssistant()->controls()->separatorPopup(), CSVImportExportPreset::Tab);
-    ASSERT_TRUE(answerOpenAssistant(false));
+    openAssistant()->reject();
     QCoreApplication::processEvents();
     EXPECT_EQ(titles(), QStringList{QStringLiteral("Untitled[*]")});
     EXPECT_EQ(storedChoices(), QStringLiteral("4 0 0 false false false"));
@@ -192,12 +129,13 @@ TEST_F(DocumentControllerTest, CancellingTheAssistantOpensAndShowsNothing)
     EXPECT_FALSE(QApplication::activeModalWidget());
 }
 
-TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepAndStoresNoSettings)
+TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepStoresNoSettingsAndNeedsAnEditableFile)
 {
     m_app->launch({});
     DocumentWindow *window = openDirectly(file(QStringLiteral("base.csv"), "a,b\n"));
     activate(window);
     const QString more = file(QStringLiteral("more.csv"), "1;2\n3;4\n");
+    ASSERT_TRUE(window->isCommandEnabled({QStringLiteral("insertDocument")}));
     window->sendCommand({QStringLiteral("insertDocument")});
     auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
@@ -215,6 +153,8 @@ TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepAndStoresNoSettings)
     EXPECT_EQ(storedChoices(), QStringLiteral("4 0 0 false false false"));
     document.undoManager().undo();
     EXPECT_EQ(DocumentState::visibleRows(document), QStringLiteral("a,b"));
+    document.openReadOnlyForColumnMismatch();
+    EXPECT_FALSE(window->isCommandEnabled({QStringLiteral("insertDocument")}));
 }
 
 // The accessory edits the export preset at once: cancelling the panel keeps the change.
@@ -225,9 +165,6 @@ TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndKeepsAccessoryChangesWhen
     window->sendCommand({QStringLiteral("saveDocumentAs")});
     auto *panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
-    EXPECT_EQ(panel->nameFilters(),
-              (QStringList{QStringLiteral("CSV files (*.csv *.txt *.tsv *.tab)"),
-                           QStringLiteral("All files (*)")}));
     EXPECT_EQ(QFileInfo(panel->selectedFiles().value(0)).fileName(),
               QStringLiteral("Untitled.csv"));
     choose(panel->accessory()->separatorPopup(), CSVImportExportPreset::Tab);
@@ -295,10 +232,6 @@ TEST_F(DocumentControllerTest, AutosaveSkipsUntitledAndReadOnlyDocuments)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2);
     EXPECT_TRUE(documents().windows().front()->document().hasUnsavedChanges());
     EXPECT_FALSE(QApplication::activeModalWidget());
-
-    UserDefaults::standard().setObject(key(DefaultsKeys::AutoSaveTime), 0);
-    NotificationCenter::defaultCenter().post(QStringLiteral("PrefsChanged"));
-    EXPECT_EQ(documents().autosaveTimer().interval(), 0);
 }
 
 TEST_F(DocumentControllerTest, NewDocumentFromSelectedFilteredRowsHoldsCopies)
@@ -323,24 +256,6 @@ TEST_F(DocumentControllerTest, NewDocumentFromSelectedFilteredRowsHoldsCopies)
     EXPECT_EQ(DocumentState::visibleRows(document), QStringLiteral("b|c|d|e"));
     EXPECT_TRUE(copy.filePath().isEmpty());
     EXPECT_EQ(documents().windows().back()->windowTitle(), QStringLiteral("Untitled 2[*]"));
-}
-
-TEST_F(DocumentControllerTest, ReadOnlyDocumentsOfferNoInsertNorSave)
-{
-    m_app->launch({});
-    DocumentWindow *window = openDirectly(file(QStringLiteral("r.csv"), "a,b\nc\n"));
-    activate(window);
-    const QStringList actions = {QStringLiteral("insertDocument"), QStringLiteral("saveDocument"),
-                                 QStringLiteral("saveDocumentAs")};
-    const auto enabled = [&] {
-        QString states;
-        for (const QString &action : actions)
-            states += window->isCommandEnabled({action}) ? u'1' : u'0';
-        return states;
-    };
-    EXPECT_EQ(enabled(), QStringLiteral("111"));
-    window->document().openReadOnlyForColumnMismatch();
-    EXPECT_EQ(enabled(), QStringLiteral("000"));
 }
 
 } // namespace

@@ -59,24 +59,6 @@ protected:
     QString m_path;
 };
 
-// Revert throws edits away: it is there only when there are edits and a file to go back to.
-TEST_F(DocumentRereadingTest, RevertIsOfferedOnlyForUnsavedChangesToAFile)
-{
-    DocumentWindow *untitled = documents().newDocument();
-    edit(untitled);
-    DocumentWindow *opened = open("a,b\nc,d\n");
-    const bool clean = offersRevert(opened);
-    edit(opened);
-    const bool edited = offersRevert(opened);
-    opened->document().undoManager().undo();
-    EXPECT_EQ(QStringLiteral("untitled:%1 clean:%2 edited:%3 undone:%4")
-                  .arg(offersRevert(untitled))
-                  .arg(clean)
-                  .arg(edited)
-                  .arg(offersRevert(opened)),
-              QStringLiteral("untitled:0 clean:0 edited:1 undone:0"));
-}
-
 struct RevertCase
 {
     const char *name;
@@ -120,18 +102,21 @@ INSTANTIATE_TEST_SUITE_P(Answers, RevertTest, ::testing::Values(
     RevertCase{"Declined", "p,q\n", 0, nullptr, "x,b|c,d changed undo"},
     RevertCase{"Confirmed", "p,q\n", 1, nullptr, "p,q"},
     RevertCase{"RaggedRowsAskAgain", "a,b,c\nd\n", 1, "LSADataErrorTitle", "a,b,c|d"},
-    RevertCase{"StopsPartWay", "a,b\nZ\xFCrich\n", 1, "LSReadFailedTitle", "a,b|Z read-only"},
     RevertCase{"FileGoneKeepsTheEdits", nullptr, 1, "LSOpenFailedTitle", "x,b|c,d changed undo"}),
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
-// Reopening in an encoding that does not fit the file leaves a read-only part of it: the user is
-// told why, as when such a file is opened.
-TEST_F(DocumentRereadingTest, ReopenThatStopsPartWaySaysWhy)
+// Reopening throws unsaved edits away, so it asks first; in an encoding that does not fit the
+// file it leaves a read-only part of it, and the user is told why, as when such a file is opened.
+TEST_F(DocumentRereadingTest, ReopenAsksFirstAndSaysWhyItStoppedPartWay)
 {
     DocumentWindow *window = open(
         "a,b\nZ\xFCrich\n", CSVImportExportPreset(0, StringEncodings::WindowsCP1252, 0, false));
+    edit(window);
     window->sendCommand({QStringLiteral("reopenWithEncoding"), qint64(StringEncodings::UTF8)});
+    WAIT_UNTIL(openAlert(window));
+    EXPECT_EQ(openAlert(window)->text(), localized("LSAReopenDiscardsTitle"));
+    ASSERT_TRUE(answerAlert(window, 1));
     WAIT_UNTIL(openAlert(window));
     EXPECT_EQ(openAlert(window)->text(), localized("LSReadFailedTitle"));
     EXPECT_EQ(state(window->document()), QStringLiteral("a,b|Z read-only"));

@@ -64,7 +64,6 @@ TEST_P(ZRNAlertConfirmTest, OnlyTheSecondButtonProceeds)
 INSTANTIATE_TEST_SUITE_P(Answers, ZRNAlertConfirmTest, ::testing::Values(
     ConfirmCase{"Return", Qt::Key_Return, 0, true, "no suppress"},
     ConfirmCase{"Escape", Qt::Key_Escape, 0, false, "no ask"},
-    ConfirmCase{"No", 0, 0, true, "no suppress"},
     ConfirmCase{"Yes", 0, 1, true, "yes suppress"}),
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
@@ -87,15 +86,6 @@ TEST_F(ZRNAlertTest, HighlightComesOnceAndGoesWithTheAlert)
     EXPECT_FALSE(ZRNSheetPresentation::highlightForWindow(&m_window));
     QPointer<QWidget> fading(highlight);
     WAIT_UNTIL(!fading);
-}
-
-TEST_F(ZRNAlertTest, NoHighlightWhenTheSettingIsOff)
-{
-    ZRNSheetPresentation::sharedPresentation().setUseHighlightEffect(false);
-    ZRNAlert::inform(&m_window, QStringLiteral("m"), QString(), {});
-    EXPECT_FALSE(ZRNSheetPresentation::highlightForWindow(&m_window));
-    ZRNSheetPresentation::sharedPresentation().cleanUpSheetPresentationForWindow(&m_window);
-    ZRNSheetPresentation::sharedPresentation().setUseHighlightEffect(true);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "csv/StringEncodingTable.h"
 #include "csv/ZRNEncodingManager.h"
-#include "foundation/DefaultsKeys.h"
-#include "foundation/UserDefaults.h"
 #include "kit/ZRNEncodingPopUpButton.h"
 #include "kit/ZRNSelectEncodingsPanel.h"
 #include "ui/GuiTestSupport.h"
@@ -11,7 +9,6 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -40,17 +37,6 @@ QString flatten(const ZRNEncodingPopUpButton &popup)
     return items.join(u" | "_qs);
 }
 
-QString tickedBoxes(const ZRNSelectEncodingsPanel &panel)
-{
-    const auto *list = panel.findChild<QListWidget *>(u"encodingList"_qs);
-    QStringList ticked;
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->checkState() == Qt::Checked)
-            ticked.append(list->item(row)->text());
-    }
-    return ticked.join(u" | "_qs);
-}
-
 QString names(const QList<StringEncoding> &encodings)
 {
     QStringList names;
@@ -65,17 +51,6 @@ void click(ZRNSelectEncodingsPanel *panel, const char *buttonName)
     const auto *button = panel->findChild<QPushButton *>(QLatin1String(buttonName));
     QTest::mouseClick(panel->windowHandle(), Qt::LeftButton, {},
                       button->mapTo(panel, button->rect().center()));
-}
-
-// Encodings as the panel lists them.
-QList<StringEncoding> inPanelOrder(const QList<StringEncoding> &encodings)
-{
-    QList<StringEncoding> ordered;
-    for (const StringEncoding encoding : ZRNEncodingManager::allAvailableStringEncodings()) {
-        if (encodings.contains(encoding))
-            ordered.append(encoding);
-    }
-    return ordered;
 }
 
 class ZRNEncodingWidgetsTest : public ::testing::Test
@@ -118,44 +93,6 @@ TEST_F(ZRNEncodingWidgetsTest, ListEditsReachEveryPopUpAndKeepItsChoice)
     EXPECT_EQ(names(ZRNEncodingManager().enabledEncodings()), enabled);
 }
 
-TEST_F(ZRNEncodingWidgetsTest, CustomizeItemOpensThePanelAndIsNeverLeftChosen)
-{
-    ZRNEncodingPopUpButton popup;
-    popup.setEncoding(UTF8, false);
-    const QString before = flatten(popup);
-    QSignalSpy chosen(&popup, &ZRNEncodingPopUpButton::encodingChanged);
-
-    popup.setCurrentIndex(popup.count() - 1);
-    EXPECT_EQ(flatten(popup), before);
-    EXPECT_EQ(popup.encoding(), UTF8);
-    WAIT_UNTIL(ZRNSelectEncodingsPanel::panel() && ZRNSelectEncodingsPanel::panel()->isVisible());
-    EXPECT_EQ(chosen.count(), 0);
-
-    popup.setCurrentIndex(0);
-    ASSERT_EQ(chosen.count(), 1);
-    EXPECT_EQ(chosen.constFirst().constFirst().value<StringEncoding>(), popup.encoding());
-}
-
-TEST_F(ZRNEncodingWidgetsTest, PanelButtonsEditTheList)
-{
-    ZRNSelectEncodingsPanel *panel = ZRNSelectEncodingsPanel::showPanel(nullptr);
-    const QString defaults = names(inPanelOrder(ZRNEncodingManager::defaultEncodings()));
-    EXPECT_EQ(tickedBoxes(*panel), defaults);
-
-    click(panel, "clearAllButton");
-    EXPECT_EQ(tickedBoxes(*panel) + u" / "_qs + names(manager().enabledEncodings()), u" / "_qs);
-
-    click(panel, "selectAllButton");
-    const QString all = names(ZRNEncodingManager::allAvailableStringEncodings());
-    EXPECT_EQ(tickedBoxes(*panel) + u" / "_qs + names(manager().enabledEncodings()),
-              all + u" / "_qs + all);
-
-    click(panel, "revertToDefaultButton");
-    EXPECT_EQ(tickedBoxes(*panel) + u" / "_qs + names(manager().enabledEncodings()),
-              defaults + u" / "_qs + names(ZRNEncodingManager::defaultEncodings()));
-    EXPECT_FALSE(UserDefaults::standard().hasStoredValue(DefaultsKeys::Encodings));
-}
-
 TEST_F(ZRNEncodingWidgetsTest, PanelWorksWhileAModalDialogRuns)
 {
     // The panel was first opened from a document window; then a modal dialog runs.
@@ -173,7 +110,8 @@ TEST_F(ZRNEncodingWidgetsTest, PanelWorksWhileAModalDialogRuns)
         // Blocked by the dialog where it stands...
         click(ZRNSelectEncodingsPanel::panel(), "clearAllButton");
         log.append(names(manager().enabledEncodings()));
-        // ...but opened from the dialog's pop-up, it works.
+        // ...but opened from the dialog's pop-up, it works, and the customise item is not left
+        // chosen.
         popup->setCurrentIndex(popup->count() - 1);
         const bool opened = QTest::qWaitFor([&dialog] {
             return ZRNSelectEncodingsPanel::panel()->parentWidget() == &dialog &&

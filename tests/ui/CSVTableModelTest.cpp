@@ -14,10 +14,7 @@ namespace {
 
 std::unique_ptr<CSVDocument> documentWithRows(const QStringList &lines)
 {
-    CSVRowList rows;
-    for (const QString &line : lines)
-        rows.push_back(makeCSVRow(line.split(QLatin1Char(','))));
-    auto document = CSVDocument::withRows(std::move(rows), {});
+    auto document = CSVDocument::withRows(DocumentState::makeRows(lines), {});
     document->buildTableViewColumns();
     return document;
 }
@@ -74,20 +71,6 @@ TEST(CSVTableModelTest, CoalescesManyChangesIntoOneReset)
 
     WAIT_UNTIL(resets.count() == 1);
     EXPECT_EQ(modelRows(model), QStringLiteral("0,x"));
-}
-
-TEST(CSVTableModelTest, EditsAreUndoStepsAndReadOnlyDocumentsRefuseThem)
-{
-    auto document = documentWithRows({"a,b"});
-    CSVTableModel model(*document);
-    EXPECT_TRUE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
-    EXPECT_TRUE(model.setData(model.index(0, 1), QStringLiteral("B")));
-    EXPECT_EQ(document->undoManager().undoActionName(), QStringLiteral("LSUDDataEdited"));
-
-    document->openReadOnlyForColumnMismatch();
-    EXPECT_FALSE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
-    EXPECT_FALSE(model.setData(model.index(0, 0), QStringLiteral("A")));
-    EXPECT_EQ(DocumentState::visibleRows(*document), QStringLiteral("a,B"));
 }
 
 } // namespace

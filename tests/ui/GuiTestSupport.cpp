@@ -39,16 +39,4 @@ OpenAssistant *openAssistant()
     return nullptr;
 }
 
-bool answerOpenAssistant(bool confirm)
-{
-    OpenAssistant *assistant = openAssistant();
-    if (!assistant)
-        return false;
-    if (confirm)
-        assistant->accept();
-    else
-        assistant->reject();
-    return true;
-}
-
 } // namespace GuiTestSupport

@@ -25,7 +25,5 @@ QMessageBox *openAlert(const QWidget *window);
 bool answerAlert(const QWidget *window, int button);
 // The open assistant on screen, or nullptr.
 OpenAssistant *openAssistant();
-// Confirms or cancels the assistant on screen; false when there is none.
-bool answerOpenAssistant(bool confirm);
 
 } // namespace GuiTestSupport

@@ -52,10 +52,8 @@ constexpr Flags Toggle = QItemSelectionModel::Toggle;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Gestures, RowSelectionGestureTest, ::testing::Values(
-    GestureCase{"ClickReplaces", {1, 2}, {{5, 5, Press}}, {5}},
     GestureCase{"DragBackShrinks", {}, {{2, 2, Press}, {2, 6, Drag}, {2, 3, Drag}}, {2, 3}},
     GestureCase{"ShiftClickKeepsEarlierRows", {0}, {{4, 4, CtrlSelect}, {4, 7, Shift}, {4, 5, Shift}}, {0, 4, 5}},
-    GestureCase{"CtrlClickAdds", {3}, {{5, 5, CtrlSelect}}, {3, 5}},
     GestureCase{"CtrlClickRemoves", {2, 3, 4}, {{3, 3, CtrlDeselect}}, {2, 4}},
     GestureCase{"CtrlDragDeselectsOnlyTheDraggedRows", {1, 2, 3, 4, 5}, {{2, 2, CtrlDeselect}, {2, 4, CtrlDragDeselect}, {2, 3, CtrlDragDeselect}}, {1, 4, 5}},
     GestureCase{"ToggleFlipsEachRow", {1, 2}, {{2, 3, Toggle}}, {1, 3}},
