@@ -129,17 +129,6 @@ class CSVDocumentSaveFailureTest : public DocumentFiles,
                                    public ::testing::TestWithParam<FailureCase>
 {};
 
-QStringList entries(const QString &folder)
-{
-    QStringList names;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << QDir(folder).relativeFilePath(it.next());
-    names.sort();
-    return names;
-}
-
 TEST_P(CSVDocumentSaveFailureTest, LeavesTheOldFileAndTheUnsavedChanges)
 {
     auto document = open("a,b\nc,d\n");
@@ -148,7 +137,10 @@ TEST_P(CSVDocumentSaveFailureTest, LeavesTheOldFileAndTheUnsavedChanges)
     document->setObjectValueForTableColumn(GetParam().cell, 0, 1);
     const QString target = GetParam().target(m_dir);
     const QByteArray before = TestData::readFile(target);
-    const QStringList filesBefore = entries(m_dir.path());
+    const auto files = [&] {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    };
+    const QStringList filesBefore = files();
 
     Error error;
     bool saved = true;
@@ -162,7 +154,7 @@ TEST_P(CSVDocumentSaveFailureTest, LeavesTheOldFileAndTheUnsavedChanges)
                 error.localizedDescription().contains(QLatin1String(GetParam().reasonPart)))
         << error.localizedDescription().toStdString();
     EXPECT_EQ(TestData::readFile(target), before);
-    EXPECT_EQ(entries(m_dir.path()), filesBefore);
+    EXPECT_EQ(files(), filesBefore);
     EXPECT_TRUE(document->hasUnsavedChanges());
     EXPECT_EQ(document->filePath(), m_dir.filePath(QStringLiteral("table.csv")));
 }

@@ -35,29 +35,4 @@ TEST(CSVDocumentTest, ShortRowsShowMissingCellsAndGrowWhenEdited)
               "a,b,c|d,, cols=2:3 0:1 1:2 undo=LSUDColumnMoved redo=LSUDDataEdited");
 }
 
-// A window answers a column move by reporting it back; the move is still one step, and each
-// undo and redo moves the column once.
-TEST(CSVDocumentTest, ColumnMoveReportedBackByTheWindowIsRecordedOnce)
-{
-    CSVDocument document;
-    document.buildTableViewColumns();
-    int moves = 0;
-    QObject::connect(&document, &CSVDocument::columnsChanged, &document, [&] {
-        ++moves;
-        document.tableViewColumnDidMove(2, 0);
-    });
-    {
-        UndoGroup group(document.undoManager());
-        document.moveTableColumn(2, 0);
-        document.undoManager().setActionName(QStringLiteral("LSUDColumnMoved"));
-    }
-    document.undoManager().undo();
-    const std::string afterUndo = DocumentState::withSteps(document);
-    document.undoManager().redo();
-    EXPECT_EQ(afterUndo + " / " + DocumentState::withSteps(document) + " / " +
-                  std::to_string(moves),
-              ",,, cols=0:1 1:2 2:3 3:4 undo= redo=LSUDColumnMoved / "
-              ",,, cols=2:3 0:1 1:2 3:4 undo=LSUDColumnMoved redo= / 3");
-}
-
 } // namespace
