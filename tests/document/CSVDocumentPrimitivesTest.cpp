@@ -2,15 +2,11 @@
 
 #include "document/CSVDocument.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-
-using DocumentState::makeRows;
 
 // Rows 1 and 3 hold the same cells, so identity and content can be told apart.
 struct PrimitiveCase
@@ -29,7 +25,7 @@ class CSVDocumentPrimitiveTest : public ::testing::TestWithParam<PrimitiveCase>
 protected:
     void SetUp() override
     {
-        m_rows = makeRows({"a0,b0,c0", "a1,b1,c1", "a2,b2,c2", "a1,b1,c1"});
+        m_rows = DocumentState::makeRows({"a,b,c", "d,e,f", "g,h,i", "d,e,f"});
         m_document.setRowArrays(m_rows);
         m_document.setNumberOfColumns(3);
         if (GetParam().filtered)
@@ -71,132 +67,104 @@ CSVRowPtr row(const char *cells)
     return makeCSVRow(QString::fromLatin1(cells).split(u','));
 }
 
+using Rows = const CSVRowList &;
+
 INSTANTIATE_TEST_SUITE_P(
     Primitives, CSVDocumentPrimitiveTest,
     ::testing::Values(
-        PrimitiveCase{"RemoveRow",
-                      [](CSVDocument &d, const CSVRowList &r) { d.removeCSVRow(r[1]); },
-                      "a0,b0,c0|a2,b2,c2|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo=RemoveRow redo=",
+        PrimitiveCase{"RemoveRow", [](CSVDocument &d, Rows r) { d.removeCSVRow(r[1]); },
+                      "a,b,c|g,h,i|d,e,f cols=0:1 1:2 2:3 sel=/0 undo=RemoveRow redo=",
                       "reload selection updateUI"},
         PrimitiveCase{"RemoveRowsAtIndexes",
-                      [](CSVDocument &d, const CSVRowList &) {
+                      [](CSVDocument &d, Rows) {
                           d.removeCSVRowsAtIndexes({0, 2});
                       },
-                      "a1,b1,c1|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowsAtIndexes redo=",
+                      "d,e,f|d,e,f cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowsAtIndexes redo=",
                       "reload selection updateUI"},
         PrimitiveCase{"RemoveRowObjects",
-                      [](CSVDocument &d, const CSVRowList &r) {
+                      [](CSVDocument &d, Rows r) {
                           d.removeCSVRows({r[3], r[0]});
                       },
-                      "a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowObjects redo=",
+                      "d,e,f|g,h,i cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowObjects redo=",
                       "reload selection updateUI"},
         PrimitiveCase{"RemoveRowsInRange",
-                      [](CSVDocument &d, const CSVRowList &) { d.removeCSVRowsInRange(1, 2); },
-                      "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowsInRange redo=",
+                      [](CSVDocument &d, Rows) { d.removeCSVRowsInRange(1, 2); },
+                      "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowsInRange redo=",
                       "reload selection updateUI"},
-        PrimitiveCase{
-            "ReplaceRow",
-            [](CSVDocument &d, const CSVRowList &r) { d.replaceCSVRow(r[2], row("x,y,z")); },
-            "a0,b0,c0|a1,b1,c1|x,y,z|a1,b1,c1 cols=0:1 1:2 2:3 sel=1 3/0 undo=ReplaceRow redo=",
-            "reload"},
-        PrimitiveCase{"InsertRow",
-                      [](CSVDocument &d, const CSVRowList &) { d.insertCSVRow(row("n,n,n"), 1); },
-                      "a0,b0,c0|n,n,n|a1,b1,c1|a2,b2,c2|a1,b1,c1 cols=0:1 1:2 2:3 sel=1 3/0 "
-                      "undo=InsertRow redo=",
+        PrimitiveCase{"ReplaceRowAndSetCell",
+                      [](CSVDocument &d, Rows r) {
+                          d.replaceCSVRow(r[2], row("x,y,z"));
+                          d.setStringValue(QStringLiteral("z"), r[3], 2);
+                      },
+                      "a,b,c|d,e,f|x,y,z|d,e,z cols=0:1 1:2 2:3 sel=1 3/0 "
+                      "undo=ReplaceRowAndSetCell redo=",
+                      "reload reload"},
+        PrimitiveCase{"InsertRow", [](CSVDocument &d, Rows) { d.insertCSVRow(row("n"), 1); },
+                      "a,b,c|n|d,e,f|g,h,i|d,e,f cols=0:1 1:2 2:3 sel=1 3/0 undo=InsertRow redo=",
                       "reload selection scrollRow1 updateUI"},
-        PrimitiveCase{
-            "InsertRows",
-            [](CSVDocument &d, const CSVRowList &) {
-                d.insertCSVRows({row("n,n,n"), row("m,m,m")}, 4);
-            },
-            "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,c1|n,n,n|m,m,m cols=0:1 1:2 2:3 sel=1 3 4 5/0 "
-            "undo=InsertRows redo=",
-            "reload selection scrollRow4 updateUI"},
-        PrimitiveCase{
-            "InsertRowsAtIndexes",
-            [](CSVDocument &d, const CSVRowList &) {
-                d.insertCSVRowsAtIndexes({row("n,n,n"), row("m,m,m")}, {0, 3});
-            },
-            "n,n,n|a0,b0,c0|a1,b1,c1|m,m,m|a2,b2,c2|a1,b1,c1 cols=0:1 1:2 2:3 sel=0 1 3/0 "
-            "undo=InsertRowsAtIndexes redo=",
-            "reload selection updateUI"},
-        PrimitiveCase{
-            "SetRowsArray",
-            [](CSVDocument &d, const CSVRowList &) { d.setRowsArrayUndoable({row("x")}); },
-            "x cols=0:1 1:2 2:3 sel=/0 undo=SetRowsArray redo=", "reload updateUI"},
-        PrimitiveCase{
-            "RemoveColumn",
-            [](CSVDocument &d, const CSVRowList &) { d.removeTableColumn(d.tableColumns().at(0)); },
-            "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,c1 cols=1:2 2:3 sel=1 3/ undo=RemoveColumn redo=",
-            "columns selection menu"},
-        PrimitiveCase{"InsertColumn",
-                      [](CSVDocument &d, const CSVRowList &) {
+        PrimitiveCase{"InsertRows",
+                      [](CSVDocument &d, Rows) {
+                          d.insertCSVRows({row("n"), row("m")}, 4);
+                      },
+                      "a,b,c|d,e,f|g,h,i|d,e,f|n|m cols=0:1 1:2 2:3 sel=1 3 4 5/0 "
+                      "undo=InsertRows redo=",
+                      "reload selection scrollRow4 updateUI"},
+        PrimitiveCase{"InsertRowsAtIndexes",
+                      [](CSVDocument &d, Rows) {
+                          d.insertCSVRowsAtIndexes({row("n"), row("m")}, {0, 3});
+                      },
+                      "n|a,b,c|d,e,f|m|g,h,i|d,e,f cols=0:1 1:2 2:3 sel=0 1 3/0 "
+                      "undo=InsertRowsAtIndexes redo=",
+                      "reload selection updateUI"},
+        PrimitiveCase{"SetRowsArray",
+                      [](CSVDocument &d, Rows) { d.setRowsArrayUndoable({row("x")}); },
+                      "x cols=0:1 1:2 2:3 sel=/0 undo=SetRowsArray redo=", "reload updateUI"},
+        PrimitiveCase{"RemoveColumn",
+                      [](CSVDocument &d, Rows) { d.removeTableColumn(d.tableColumns().at(0)); },
+                      "a,b,c|d,e,f|g,h,i|d,e,f cols=1:2 2:3 sel=1 3/ undo=RemoveColumn redo=",
+                      "columns selection menu"},
+        // A quiet insertion leaves the selection and the scroll position alone.
+        PrimitiveCase{"InsertColumnShownAndQuietly",
+                      [](CSVDocument &d, Rows) {
                           d.insertTableColumn(CSVTableColumn::forPosition(3), 0);
+                          d.quietInsertTableColumn(CSVTableColumn::forPosition(4), 4);
                       },
-                      "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,c1 cols=3:4 0:1 1:2 2:3 sel=1 3/0 1 "
-                      "undo=InsertColumn redo=",
-                      "columns selection scrollColumn0 menu"},
-        PrimitiveCase{"QuietInsertColumn",
-                      [](CSVDocument &d, const CSVRowList &) {
-                          d.quietInsertTableColumn(CSVTableColumn::forPosition(3), 3);
+                      "a,b,c|d,e,f|g,h,i|d,e,f cols=3:4 0:1 1:2 2:3 4:5 sel=1 3/0 1 "
+                      "undo=InsertColumnShownAndQuietly redo=",
+                      "columns selection scrollColumn0 menu columns menu"},
+        PrimitiveCase{"MoveColumnAndSetTitle",
+                      [](CSVDocument &d, Rows) {
+                          d.moveTableColumn(0, 2);
+                          d.tableColumnSetTitle(d.tableColumns().at(1), QStringLiteral("P"));
                       },
-                      "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,c1 cols=0:1 1:2 2:3 3:4 sel=1 3/0 "
-                      "undo=QuietInsertColumn redo=",
-                      "columns menu"},
-        PrimitiveCase{
-            "MoveColumn", [](CSVDocument &d, const CSVRowList &) { d.moveTableColumn(0, 2); },
-            "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,c1 cols=1:2 2:3 0:1 sel=1 3/2 undo=MoveColumn redo=",
-            "columns selection menu"},
-        PrimitiveCase{"SetTitle",
-                      [](CSVDocument &d, const CSVRowList &) {
-                          d.tableColumnSetTitle(d.tableColumns().at(1), QStringLiteral("Price"));
-                      },
-                      "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,c1 cols=0:1 1:Price 2:3 sel=1 3/0 "
-                      "undo=SetTitle redo=",
-                      "columns reload"},
-        PrimitiveCase{
-            "SetCell",
-            [](CSVDocument &d, const CSVRowList &r) {
-                d.setStringValue(QStringLiteral("z"), r[3], 2);
-            },
-            "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,z cols=0:1 1:2 2:3 sel=1 3/0 undo=SetCell redo=",
-            "reload"},
+                      "a,b,c|d,e,f|g,h,i|d,e,f cols=1:2 2:P 0:1 sel=1 3/2 "
+                      "undo=MoveColumnAndSetTitle redo=",
+                      "columns selection menu columns reload"},
         PrimitiveCase{"EditThroughTheTable",
-                      [](CSVDocument &d, const CSVRowList &) {
+                      [](CSVDocument &d, Rows) {
                           d.moveTableColumn(2, 0);
-                          d.setObjectValueForTableColumn(QStringLiteral("e"), 0, 1);
+                          d.setObjectValueForTableColumn(QStringLiteral("z"), 0, 1);
                       },
-                      "a0,b0,c0|a1,b1,e|a2,b2,c2|a1,b1,c1 cols=2:3 0:1 1:2 sel=1 3/1 "
+                      "a,b,c|d,e,z|g,h,i|d,e,f cols=2:3 0:1 1:2 sel=1 3/1 "
                       "undo=LSUDDataEdited redo=",
                       "columns selection menu reload"},
-        PrimitiveCase{"DragColumn",
-                      [](CSVDocument &d, const CSVRowList &) { d.tableViewColumnDidMove(2, 0); },
-                      "a0,b0,c0|a1,b1,c1|a2,b2,c2|a1,b1,c1 cols=2:3 0:1 1:2 sel=1 3/1 "
+        PrimitiveCase{"DragColumn", [](CSVDocument &d, Rows) { d.tableViewColumnDidMove(2, 0); },
+                      "a,b,c|d,e,f|g,h,i|d,e,f cols=2:3 0:1 1:2 sel=1 3/1 "
                       "undo=LSUDColumnMoved redo=",
                       "columns selection"},
-        PrimitiveCase{
-            "RemoveFilteredRow", [](CSVDocument &d, const CSVRowList &r) { d.removeCSVRow(r[1]); },
-            "a0,b0,c0|a2,b2,c2|a1,b1,c1 filtered=a2,b2,c2|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 "
-            "undo=RemoveFilteredRow redo=",
-            "reload selection updateUI", true},
-        PrimitiveCase{"RemoveFilteredRowObjects",
-                      [](CSVDocument &d, const CSVRowList &r) { d.removeCSVRows({r[0], r[3]}); },
-                      "a1,b1,c1|a2,b2,c2 filtered=a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/0 "
-                      "undo=RemoveFilteredRowObjects redo=",
+        PrimitiveCase{"RemoveFilteredRow", [](CSVDocument &d, Rows r) { d.removeCSVRow(r[1]); },
+                      "a,b,c|g,h,i|d,e,f filtered=g,h,i|d,e,f cols=0:1 1:2 2:3 sel=/0 "
+                      "undo=RemoveFilteredRow redo=",
                       "reload selection updateUI", true},
-        PrimitiveCase{
-            "ReplaceFilteredRow",
-            [](CSVDocument &d, const CSVRowList &r) { d.replaceCSVRow(r[3], row("x,y,z")); },
-            "a0,b0,c0|a1,b1,c1|a2,b2,c2|x,y,z filtered=a1,b1,c1|a2,b2,c2|x,y,z cols=0:1 1:2 2:3 "
-            "sel=1/0 undo=ReplaceFilteredRow redo=",
-            "reload", true},
-        PrimitiveCase{
-            "EditFilteredRow",
-            [](CSVDocument &d,
-               const CSVRowList &) { d.setObjectValueForTableColumn(QStringLiteral("e"), 0, 2); },
-            "a0,b0,c0|a1,b1,c1|a2,b2,c2|e,b1,c1 filtered=a1,b1,c1|a2,b2,c2|e,b1,c1 "
-            "cols=0:1 1:2 2:3 sel=1/0 undo=LSUDDataEdited redo=",
-            "reload", true}),
+        // Rows are found in the filter by identity, and table positions count filtered rows.
+        PrimitiveCase{"ReplaceAndEditFilteredRows",
+                      [](CSVDocument &d, Rows r) {
+                          d.replaceCSVRow(r[3], row("x,y,z"));
+                          d.setObjectValueForTableColumn(QStringLiteral("z"), 0, 1);
+                      },
+                      "a,b,c|d,e,f|z,h,i|x,y,z filtered=d,e,f|z,h,i|x,y,z cols=0:1 1:2 2:3 "
+                      "sel=1/0 undo=LSUDDataEdited redo=",
+                      "reload reload", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

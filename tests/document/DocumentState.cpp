@@ -12,6 +12,14 @@ QString indexes(const IndexSet &set)
     return list.join(u' ');
 }
 
+std::string steps(const CSVDocument &document)
+{
+    const UndoManager &undo = document.undoManager();
+    return QStringLiteral(" undo=%1 redo=%2")
+        .arg(undo.undoActionName(), undo.redoActionName())
+        .toStdString();
+}
+
 } // namespace
 
 QString rows(const CSVRowList &rows)
@@ -42,18 +50,6 @@ std::string table(const CSVDocument &document)
         text += QStringLiteral(" filtered=") + rows(*document.filteredRowArrays());
     return (text + QStringLiteral(" cols=") + columns(document)).toStdString();
 }
-
-namespace {
-
-std::string steps(const CSVDocument &document)
-{
-    const UndoManager &undo = document.undoManager();
-    return QStringLiteral(" undo=%1 redo=%2")
-        .arg(undo.undoActionName(), undo.redoActionName())
-        .toStdString();
-}
-
-} // namespace
 
 std::string withSteps(const CSVDocument &document)
 {
