@@ -228,14 +228,12 @@ TEST(ParserTest, ReadFailureComesAfterTheLinesReadBeforeIt)
 {
     auto parser =
         ZRNCSVParser::withStream(std::make_unique<FailingDevice>("a\nb,c"), StringEncodings::UTF8);
-    ParserRecorder recorder;
-    parser->setParserDelegate(&recorder);
-    parser->parse();
+    const QString log = logOf(*parser);
     const Error &error = parser->error();
     EXPECT_EQ(
-        recorder.log() + u'|' + error.localizedDescription() + u'|' +
+        log + u'|' + error.localizedDescription() + u'|' +
             (error.underlyingError() ? error.underlyingError()->localizedDescription() : QString()),
-        QStringLiteral(R"(1["a"] 2["b","c"] fail 1|Unable to read from input stream|)"
+        QStringLiteral(R"(1["a"] 2["b","c"] fail 1 |Unable to read from input stream|)"
                        "disk on fire"));
 }
 
