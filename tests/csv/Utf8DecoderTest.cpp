@@ -39,58 +39,31 @@ QString decodeInPieces(const QByteArray &bytes, std::mt19937 &random)
 {
     Utf8Decoder decoder;
     QString text;
-    for (qsizetype i = 0; i < bytes.size() || i == 0;) {
+    for (qsizetype i = 0;;) {
         const qsizetype piece = std::min<qsizetype>(bytes.size() - i, random() % 24);
         const bool last = i + piece == bytes.size();
         qsizetype valid = -1;
-        switch (decoder.decode(QByteArrayView(bytes).sliced(i, piece), text, last, &valid)) {
-        case Utf8Decoder::Status::Invalid:
-            return outcome(text, "invalid");
-        case Utf8Decoder::Status::Truncated:
-            return outcome(text, "truncated");
-        case Utf8Decoder::Status::Ok:
-            break;
-        }
-        if (valid != piece)
-            return outcome(text, "miscounted");
-        if (last)
-            return outcome(text, "ok");
+        const auto status =
+            decoder.decode(QByteArrayView(bytes).sliced(i, piece), text, last, &valid);
+        if (status != Utf8Decoder::Status::Ok)
+            return outcome(text, status == Utf8Decoder::Status::Invalid ? "invalid" : "truncated");
+        if (valid != piece || last)
+            return outcome(text, valid != piece ? "miscounted" : "ok");
         i += piece;
     }
-    return {};
 }
 
 // Valid sequences at the edges of every length and range, the invalid ones just beyond them
 // (overlong forms, surrogates, beyond U+10FFFF, stray continuation bytes), truncated ones, and
 // ASCII runs long enough for the vector loop.
+// clang-format off
 constexpr std::array s_fragments = {
-    "a",
-    "plain ascii run of more than sixteen bytes",
-    "\x7F",
-    "\xC2\x80",
-    "\xDF\xBF",
-    "\xE0\xA0\x80",
-    "\xED\x9F\xBF",
-    "\xEE\x80\x80",
-    "\xEF\xBF\xBF",
-    "\xF0\x90\x80\x80",
-    "\xF4\x8F\xBF\xBF",
-    "\xC3\xA9",
-    "\xE2\x82\xAC",
-    "\xF0\x9F\x98\x80",
-    "\xC0\x80",
-    "\xC1\xBF",
-    "\xE0\x9F\xBF",
-    "\xED\xA0\x80",
-    "\xF0\x8F\xBF\xBF",
-    "\xF4\x90\x80\x80",
-    "\xF5\x80\x80\x80",
-    "\xFF",
-    "\x80",
-    "\xBF",
-    "\xE2\x82",
-    "\xF0\x9F\x98",
-};
+    "a", "plain ascii run of more than sixteen bytes", "\x7F", "\xC2\x80", "\xDF\xBF",
+    "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80", "\xEF\xBF\xBF", "\xF0\x90\x80\x80",
+    "\xF4\x8F\xBF\xBF", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xC0\x80", "\xC1\xBF",
+    "\xE0\x9F\xBF", "\xED\xA0\x80", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",
+    "\xFF", "\x80", "\xBF", "\xE2\x82", "\xF0\x9F\x98"};
+// clang-format on
 
 TEST(Utf8DecoderTest, AgreesWithIcuWhereverTheInputIsSplit)
 {

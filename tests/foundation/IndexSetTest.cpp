@@ -43,15 +43,11 @@ TEST_P(IndexSetEditTest, KeepsRangesSortedDisjointAndMerged)
 INSTANTIATE_TEST_SUITE_P(
     Edits, IndexSetEditTest,
     ::testing::Values(
-        EditCase{"Unchanged", [](IndexSet &) {}, "2-4 8-9 15 (6)"},
         EditCase{"AddAdjacentMerges", [](IndexSet &s) { s.add(5); }, "2-5 8-9 15 (7)"},
         EditCase{"AddBridgesTwoRanges", [](IndexSet &s) { s.addRange(5, 3); }, "2-9 15 (9)"},
-        EditCase{"AddSpanningAll", [](IndexSet &s) { s.addRange(0, 20); }, "0-19 (20)"},
         EditCase{"AddInsideIsNoChange", [](IndexSet &s) { s.add(3); }, "2-4 8-9 15 (6)"},
-        EditCase{"AddBeforeFirst", [](IndexSet &s) { s.add(0); }, "0 2-4 8-9 15 (7)"},
         EditCase{"RemoveSplits", [](IndexSet &s) { s.remove(3); }, "2 4 8-9 15 (5)"},
         EditCase{"RemoveAcrossRanges", [](IndexSet &s) { s.removeRange(4, 5); }, "2-3 9 15 (4)"},
-        EditCase{"RemoveAbsent", [](IndexSet &s) { s.remove(12); }, "2-4 8-9 15 (6)"},
         EditCase{"ShiftUpSplitsAtStart", [](IndexSet &s) { s.shiftIndexes(3, 2); },
                  "2 5-6 10-11 17 (6)"},
         EditCase{"ShiftDownDropsTheGap", [](IndexSet &s) { s.shiftIndexes(9, -2); },
@@ -68,14 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IndexSetTest, QueriesAndIterationFollowTheRanges)
 {
     const IndexSet set{7, 1, 2, 3};
-    std::vector<qint64> walked(set.begin(), set.end());
-    EXPECT_EQ(walked, (std::vector<qint64>{1, 2, 3, 7}));
-    EXPECT_TRUE(set.contains(3));
-    EXPECT_FALSE(set.contains(4));
-    EXPECT_FALSE(set.contains(0));
-    EXPECT_EQ(set.firstIndex(), 1);
-    EXPECT_EQ(set.lastIndex(), 7);
-    EXPECT_EQ(IndexSet().firstIndex(), NotFound);
+    EXPECT_EQ(std::vector<qint64>(set.begin(), set.end()), (std::vector<qint64>{1, 2, 3, 7}));
+    EXPECT_EQ(std::make_tuple(set.contains(3), set.contains(4), set.firstIndex(), set.lastIndex(),
+                              IndexSet().firstIndex()),
+              std::make_tuple(true, false, 1, 7, NotFound));
     EXPECT_EQ(IndexSet().begin(), IndexSet().end());
 }
 
@@ -107,12 +99,9 @@ TEST_P(IndexSetRangeQueryTest, AnswersForTheSpanAlone)
 INSTANTIATE_TEST_SUITE_P(
     Spans, IndexSetRangeQueryTest,
     ::testing::Values(RangeQueryCase{"InsideOneRange", 3, 2, true, true, "3-4 (2)"},
-                      RangeQueryCase{"WholeRange", 8, 2, true, true, "8-9 (2)"},
                       RangeQueryCase{"AcrossAGap", 3, 6, false, true, "3-4 8 (3)"},
                       RangeQueryCase{"InAGap", 5, 3, false, false, " (0)"},
-                      RangeQueryCase{"BeforeTheFirst", 0, 2, false, false, " (0)"},
                       RangeQueryCase{"TouchesTheEnd", 4, 4, false, true, "4 (1)"},
-                      RangeQueryCase{"PastTheLast", 16, 10, false, false, " (0)"},
                       RangeQueryCase{"EverythingAndMore", 0, 100, false, true, "2-4 8-9 15 (6)"},
                       RangeQueryCase{"Empty", 3, 0, true, false, " (0)"}),
     [](const auto &info) { return std::string(info.param.name); });

@@ -44,14 +44,12 @@ TEST(NotificationCenterTest, ObserverRemovedByAnEarlierHandlerIsNotCalled)
     auto &center = NotificationCenter::defaultCenter();
     QObject first;
     auto second = std::make_unique<QObject>();
-    int secondCalls = 0;
     center.addObserver(&first, QStringLiteral("RemovalNote"),
                        [&](const Notification &) { second.reset(); });
     center.addObserver(second.get(), QStringLiteral("RemovalNote"),
-                       [&](const Notification &) { ++secondCalls; });
+                       [&](const Notification &) { ADD_FAILURE() << "removed observer called"; });
     center.post(QStringLiteral("RemovalNote"));
     center.removeObserver(&first);
-    EXPECT_EQ(secondCalls, 0);
 }
 
 TEST(NotificationCenterTest, PostFromAWorkerThreadArrivesOnTheMainThread)

@@ -46,7 +46,7 @@ private:
     QJsonArray m_fields;
 };
 
-// How ParserRecorder::record reads its input.
+// How parse reads its input.
 struct ParseOptions
 {
     StringEncoding encoding = StringEncodings::UTF8;
@@ -65,7 +65,6 @@ struct ParseResult
 
 // Parses bytes from a stream.
 ParseResult parse(const QByteArray &bytes, const ParseOptions &options = {});
-// The log of parse.
 inline QString parseLog(const QByteArray &bytes, const ParseOptions &options = {})
 {
     return parse(bytes, options).log;
