@@ -57,9 +57,16 @@ bool looksLikeText(QStringView text)
         return c.unicode() < 0x20 && !(c.unicode() >= 0x09 && c.unicode() <= 0x0D) &&
                c.unicode() != 0x1A;
     };
+    // Text read in the wrong byte order decodes too, but lands on private-use and unassigned
+    // code points that real text hardly has.
+    const auto isImplausible = [&isStrayControl](QChar c) {
+        const QChar::Category category = c.category();
+        return isStrayControl(c) || category == QChar::Other_PrivateUse ||
+               category == QChar::Other_NotAssigned;
+    };
     if (text.contains(QChar(0)))
         return false;
-    return std::count_if(text.begin(), text.end(), isStrayControl) * 100 <= text.size();
+    return std::count_if(text.begin(), text.end(), isImplausible) * 100 <= text.size();
 }
 
 using DetectorPointer = std::unique_ptr<UCharsetDetector, decltype(&ucsdet_close)>;

@@ -6,6 +6,7 @@
 #include "support/TestData.h"
 
 #include <QRandomGenerator>
+#include <cctype>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -55,6 +56,8 @@ TEST_P(EncodingForFileSampleTest, RecognisesNaturalText)
 INSTANTIATE_TEST_SUITE_P(Families, EncodingForFileSampleTest, ::testing::Values(
     SampleCase{"RussianTableUtf8", "ru-table.csv", UTF8, UTF8},
     SampleCase{"GermanProseUtf16", "de-prose.txt", UTF16, UTF16},
+    SampleCase{"JapaneseProseUtf16LeWithoutMark", "ja-prose.txt", UTF16LittleEndian, UTF16LittleEndian},
+    SampleCase{"JapaneseProseUtf16BeWithoutMark", "ja-prose.txt", UTF16BigEndian, UTF16BigEndian},
     SampleCase{"KoreanTableUtf32", "ko-table.csv", UTF32, UTF32},
     SampleCase{"JapaneseTableWindowsShiftJis", "ja-table.csv", WindowsJapanese, ShiftJIS},
     SampleCase{"JapaneseProseEucJp", "ja-prose.txt", EUCJP, EUCJP},
@@ -67,6 +70,72 @@ INSTANTIATE_TEST_SUITE_P(Families, EncodingForFileSampleTest, ::testing::Values(
     SampleCase{"FrenchProseWindows1252", "fr-prose.txt", WindowsCP1252, WindowsCP1252},
     SampleCase{"SpanishTableLatin1", "es-table.csv", ISOLatin1, WindowsCP1252}
 ), [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
+
+// The public samples under tests/data/encodings (see MANIFEST.tsv there), each with the answer we
+// give: Latin 1 text answers Windows Latin 1, its superset; GB 2312 answers GB 18030; the Mac
+// Roman sample is left out, as ICU has no detector for it.
+struct CollectedCase
+{
+    const char *file;
+    StringEncoding expected;
+};
+
+class EncodingForFileCollectedTest : public ::testing::TestWithParam<CollectedCase>
+{};
+
+TEST_P(EncodingForFileCollectedTest, RecognisesPublicSamples)
+{
+    const QString path = TestData::path(QStringLiteral("encodings/") + GetParam().file);
+    EXPECT_EQ(describe(ZRNEncodingManager::encodingForFile(path)), describe(GetParam().expected));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Samples, EncodingForFileCollectedTest, ::testing::Values(
+    CollectedCase{"uchardet_en_ascii.txt", UTF8},
+    CollectedCase{"uchardet_fr_utf-8.txt", UTF8},
+    CollectedCase{"uchardet_ja_utf-8.txt", UTF8},
+    CollectedCase{"uchardet_ko_utf-8.txt", UTF8},
+    CollectedCase{"uchardet_fr_utf-16be-bom.txt", UTF16},
+    CollectedCase{"uchardet_ko_utf-16le-bom.txt", UTF16},
+    CollectedCase{"uchardet_ja_utf-16le-nobom.txt", UTF16LittleEndian},
+    CollectedCase{"uchardet_ja_utf-16be-nobom.txt", UTF16BigEndian},
+    CollectedCase{"uchardet_fr_utf-32le-bom.txt", UTF32},
+    CollectedCase{"uchardet_fr_windows-1252.txt", WindowsCP1252},
+    CollectedCase{"uchardet_fr_iso-8859-1.txt", WindowsCP1252},
+    CollectedCase{"uchardet_de_windows-1252.txt", WindowsCP1252},
+    CollectedCase{"uchardet_de_iso-8859-1.txt", WindowsCP1252},
+    CollectedCase{"uchardet_es_windows-1252.txt", WindowsCP1252},
+    CollectedCase{"uchardet_es_iso-8859-1.txt", WindowsCP1252},
+    CollectedCase{"uchardet_ja_shift_jis.txt", ShiftJIS},
+    CollectedCase{"uchardet_ja_euc-jp.txt", EUCJP},
+    CollectedCase{"uchardet_ja_iso-2022-jp.txt", ISO2022JP},
+    CollectedCase{"uchardet_zh_big5.txt", Big5},
+    CollectedCase{"uchardet_zh_gb18030.txt", GB18030},
+    CollectedCase{"uchardet_ko_uhc.smi", EUCKR},
+    CollectedCase{"uchardet_ru_koi8-r.txt", KOI8R},
+    CollectedCase{"uchardet_ru_windows-1251.txt", WindowsCP1251},
+    CollectedCase{"uchardet_bg_windows-1251.txt", WindowsCP1251},
+    CollectedCase{"icu_IUC10-ko_euc-kr.txt", EUCKR},
+    CollectedCase{"icu_IUC10-jp_shift_jis.txt", ShiftJIS},
+    CollectedCase{"icu_IUC10-zh-Hans_gb2312.txt", GB18030},
+    CollectedCase{"icu_IUC10-zh-Hant_big5.txt", Big5},
+    CollectedCase{"icu_IUC10-da-Q_windows-1252.txt", WindowsCP1252},
+    CollectedCase{"icu_IUC10-de_utf-8-bom.txt", UTF8},
+    CollectedCase{"icu_IUC10-ru_koi8-r.txt", KOI8R},
+    CollectedCase{"icu_IUC10-ru_windows-1251.txt", WindowsCP1251},
+    CollectedCase{"commons-csv_japanese_utf-8.csv", UTF8},
+    CollectedCase{"commons-csv_emoji_utf-8.csv", UTF8},
+    CollectedCase{"commons-csv_bom_utf-8-bom.csv", UTF8},
+    CollectedCase{"commons-csv_japanese_utf-16le-bom.csv", UTF16},
+    CollectedCase{"commons-csv_japanese_cp932.csv", ShiftJIS}
+), [](const auto &info) {
+    std::string name = info.param.file;
+    for (char &c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+});
 // clang-format on
 
 TEST(EncodingForFileTest, WhatIsNotTextAnswersUtf8)
