@@ -6,8 +6,8 @@
 #include "support/TestData.h"
 
 #include <QRandomGenerator>
-#include <cctype>
 #include <QTemporaryDir>
+#include <cctype>
 
 #include <gtest/gtest.h>
 
