@@ -3,70 +3,17 @@
 #include "DocumentController.h"
 #include "FactoryDefaults.h"
 
-#include "document/CSVDocument.h"
 #include "foundation/DefaultsKeys.h"
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNPreferencesWindow.h"
 #include "ui/AboutWindow.h"
-#include "ui/DocumentRereading.h"
 #include "ui/DocumentWindow.h"
 #include "ui/GeneralPreferencePanel.h"
 
 #include <QApplication>
 #include <QFontDialog>
-#include <QHash>
 #include <QScreen>
-
-#include <functional>
-
-namespace {
-
-using Perform = std::function<void(AppController &, const CommandSender &)>;
-
-// The application's commands, by action name.
-const QHash<QString, Perform> &applicationCommands()
-{
-    static const QHash<QString, Perform> s_commands = {
-        {QStringLiteral("newDocument"),
-         [](AppController &app, const CommandSender &) { app.documentController().newDocument(); }},
-        {QStringLiteral("openDocument"),
-         [](AppController &app, const CommandSender &) {
-             app.documentController().runOpenPanel();
-         }},
-        {QStringLiteral("openRecentDocument"),
-         [](AppController &app, const CommandSender &sender) {
-             app.documentController().openDocuments({sender.representedObject.toString()});
-         }},
-        {QStringLiteral("insertDocument"),
-         [](AppController &app, const CommandSender &) {
-             app.documentController().insertDocument();
-         }},
-        {QStringLiteral("newDocumentFromSelection"),
-         [](AppController &app, const CommandSender &) {
-             app.documentController().newDocumentFromSelection();
-         }},
-        {QStringLiteral("clearRecentDocuments"),
-         [](AppController &, const CommandSender &) {
-             DocumentController::clearRecentDocuments();
-         }},
-        {QStringLiteral("showPreferences"),
-         [](AppController &app, const CommandSender &) { app.showPreferences(); }},
-        {QStringLiteral("showAboutBox"),
-         [](AppController &app, const CommandSender &) { app.showAboutBox(); }},
-        {QStringLiteral("orderFrontFontPanel"),
-         [](AppController &app, const CommandSender &) { app.orderFrontFontPanel(); }},
-        {QStringLiteral("reopenWithEncoding"),
-         [](AppController &app, const CommandSender &sender) {
-             app.reopenWithEncoding(sender.tag);
-         }},
-        {QStringLiteral("terminate"),
-         [](AppController &app, const CommandSender &) { app.terminate(); }},
-    };
-    return s_commands;
-}
-
-} // namespace
 
 AppController::AppController(QObject *parent)
     : QObject(parent), m_documentController(std::make_unique<DocumentController>(this))
@@ -108,6 +55,36 @@ void AppController::openLaunchDocuments(const QStringList &files)
 
 // Crash reports from an earlier run will be offered here.
 void AppController::applicationDidFinishLaunching() {}
+
+void AppController::newDocument()
+{
+    m_documentController->newDocument();
+}
+
+void AppController::openDocument()
+{
+    m_documentController->runOpenPanel();
+}
+
+void AppController::openRecentDocument(const QString &path)
+{
+    m_documentController->openDocuments({path});
+}
+
+void AppController::clearRecentDocuments()
+{
+    DocumentController::clearRecentDocuments();
+}
+
+void AppController::insertDocument()
+{
+    m_documentController->insertDocument();
+}
+
+void AppController::newDocumentFromSelection()
+{
+    m_documentController->newDocumentFromSelection();
+}
 
 void AppController::showPreferences()
 {
@@ -156,35 +133,10 @@ void AppController::windowBecameCurrent(DocumentWindow *window)
     m_fontPanel->setCurrentFont(window->tableViewFont());
 }
 
-void AppController::reopenWithEncoding(qint64 encoding)
-{
-    if (DocumentWindow *window = m_documentController->currentWindow())
-        DocumentRereading::reopenWithEncoding(*window, StringEncoding(encoding));
-}
-
 void AppController::terminate()
 {
     m_documentController->closeAllDocuments([](bool allClosed) {
         if (allClosed)
             QApplication::quit();
     });
-}
-
-bool AppController::respondsToCommand(const QString &action) const
-{
-    return applicationCommands().contains(action);
-}
-
-bool AppController::validateCommand(const CommandSender &sender) const
-{
-    if (sender.action == u"reopenWithEncoding") {
-        const CSVDocument *document = m_documentController->currentDocument();
-        return document && !document->filePath().isEmpty();
-    }
-    return m_documentController->validateMenuItem(sender);
-}
-
-void AppController::performCommand(const CommandSender &sender)
-{
-    applicationCommands()[sender.action](*this, sender);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CommandResponder.h"
+#include "ui/commands/ApplicationCommands.h"
 
 #include <QFontDialog>
 #include <QObject>
@@ -17,7 +17,7 @@ class ZRNPreferencesWindow;
 // The application's delegate: registers the factory settings, makes the preferences window and
 // the document controller, opens the documents at launch, and answers the commands that belong
 // to no document window (new, open, preferences, the font panel, reopening with an encoding).
-class AppController : public QObject, public CommandResponder
+class AppController : public QObject, public ApplicationCommands
 {
     Q_OBJECT
 
@@ -33,17 +33,18 @@ public:
     GeneralPreferencePanel *generalPreferencePanel() const { return m_generalPanel; }
     QFontDialog *fontPanel() const { return m_fontPanel; }
 
-    void showPreferences();
-    void showAboutBox();
-    void orderFrontFontPanel();
+    void newDocument() override;
+    void openDocument() override;
+    void openRecentDocument(const QString &path) override;
+    void clearRecentDocuments() override;
+    void insertDocument() override;
+    void newDocumentFromSelection() override;
+    void showPreferences() override;
+    void showAboutBox() override;
+    void orderFrontFontPanel() override;
+    void terminate() override;
     // Gives the current document the font the panel shows; nothing without a current document.
     void changeFont(const QFont &font);
-    void reopenWithEncoding(qint64 encoding);
-    void terminate();
-
-    bool respondsToCommand(const QString &action) const override;
-    bool validateCommand(const CommandSender &sender) const override;
-    void performCommand(const CommandSender &sender) override;
 
 private:
     void applicationWillFinishLaunching();

@@ -9,7 +9,6 @@
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNAlert.h"
-#include "ui/DocumentCommandValidator.h"
 #include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
 #include "ui/OpenAssistant.h"
@@ -29,7 +28,7 @@ QString key(const char *name)
 
 } // namespace
 
-DocumentController::DocumentController(CommandResponder *application, QObject *parent)
+DocumentController::DocumentController(ApplicationCommands *application, QObject *parent)
     : QObject(parent)
     , m_application(application)
     , m_autosaveTimer(std::make_unique<AutosaveTimer>([this] {
@@ -191,17 +190,6 @@ DocumentWindow *DocumentController::newDocumentFromSelection()
         copies.push_back(std::make_shared<CSVRow>(*row));
     return addDocument(CSVDocument::withRows(std::move(copies), source->importPreset()),
                        nextUntitledName());
-}
-
-bool DocumentController::validateMenuItem(const CommandSender &sender) const
-{
-    const DocumentWindow *window = currentWindow();
-    if (sender.action == u"newDocumentFromSelection")
-        return window && window->document().numberOfSelectedRows() >= 1;
-    if (sender.action == u"insertDocument")
-        return window && window->document().isEditable() &&
-               DocumentCommandValidator::isMenuItemEnabled(sender.action, window->commandState());
-    return true;
 }
 
 DocumentWindow *DocumentController::addDocument(std::unique_ptr<CSVDocument> document,

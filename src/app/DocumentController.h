@@ -11,10 +11,9 @@
 class AutosaveTimer;
 class CSVDocument;
 class CSVImportExportPreset;
-class CommandResponder;
+class ApplicationCommands;
 class DocumentWindow;
 class Error;
-struct CommandSender;
 
 // Owns every open document and its window. Every file the user opens goes through the open
 // assistant first, one at a time; the controller also makes documents from a window's selected
@@ -25,7 +24,7 @@ class DocumentController : public QObject
     Q_OBJECT
 
 public:
-    explicit DocumentController(CommandResponder *application, QObject *parent = nullptr);
+    explicit DocumentController(ApplicationCommands *application, QObject *parent = nullptr);
     ~DocumentController() override;
 
     DocumentWindow *newDocument();
@@ -45,8 +44,6 @@ public:
     void insertDocument();
     // An untitled document holding copies of the current document's selected rows.
     DocumentWindow *newDocumentFromSelection();
-    // Whether the controller's commands are offered now.
-    bool validateMenuItem(const CommandSender &sender) const;
 
     CSVDocument *currentDocument() const;
     DocumentWindow *currentWindow() const;
@@ -81,7 +78,7 @@ private:
     QString nextUntitledName();
     static void noteNewRecentDocument(const QString &path);
 
-    CommandResponder *m_application;
+    ApplicationCommands *m_application;
     std::vector<Entry> m_documents;
     std::vector<QPointer<DocumentWindow>> m_closedWindows;
     QPointer<DocumentWindow> m_currentWindow;

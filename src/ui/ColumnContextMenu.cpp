@@ -1,39 +1,39 @@
 #include "ColumnContextMenu.h"
 
-#include "document/CSVTableColumn.h"
-
 #include <QMenu>
+
+using Id = CommandId;
 
 void ColumnContextMenu::fill(QMenu *menu, int column, const MainMenu::Trigger &trigger)
 {
     menu->clear();
     const CommandMenuFiller items(menu, trigger);
-    items.item("LSCTMRemove", "removeColumnFromCTM", {}, 0, QVariant::fromValue(quint64(column)));
+    items.add({Id::RemoveColumnFromCTM, column});
     items.separator();
-    items.item("LSCTMEditTitle", "editColumnTitleFromCTM", {}, 0, column);
+    items.add({Id::EditColumnTitleFromCTM, column});
     addAlignmentItems(items.submenu("LSCTMAlignment"));
     items.separator();
-    addConversionItems(items.submenu("LSCTMConvertTo"), "convertColumnContentCTM");
+    addConversionItems(items.submenu("LSCTMConvertTo"));
     items.separator();
-    items.item("LSCTMFill", "fillSelectedColumns");
-    items.item("LSCTMEmpty", "convertColumnContentCTM", {}, 99);
+    items.add(Id::FillSelectedColumns);
+    items.add(Id::EmptyColumnContent);
     items.separator();
-    items.item("LSCTMAdjustColumn", "adjustWidthForSelectedTableColumns");
+    items.add(Id::AdjustWidthForSelectedTableColumns);
 }
 
 void ColumnContextMenu::addAlignmentItems(const CommandMenuFiller &menu)
 {
-    menu.item("LSCTMLeft", "setAlignmentForSelectedColumns", {}, qint64(TextAlignment::Left));
-    menu.item("LSCTMCenter", "setAlignmentForSelectedColumns", {}, qint64(TextAlignment::Center));
-    menu.item("LSCTMRight", "setAlignmentForSelectedColumns", {}, qint64(TextAlignment::Right));
+    menu.add(Id::AlignLeft);
+    menu.add(Id::AlignCenter);
+    menu.add(Id::AlignRight);
 }
 
-void ColumnContextMenu::addConversionItems(const CommandMenuFiller &menu, const char *action)
+void ColumnContextMenu::addConversionItems(const CommandMenuFiller &menu)
 {
-    menu.item("LSCTMConvertUppercase", action, {}, 0);
-    menu.item("LSCTMConvertLowercase", action, {}, 1);
+    menu.add(Id::ConvertToUppercase);
+    menu.add(Id::ConvertToLowercase);
     menu.separator();
-    menu.item("LSCTMConvertCapitalize", action, {}, 2);
+    menu.add(Id::ConvertToCapitalized);
     menu.separator();
-    menu.item("LSCTMConvertTrimSpaces", action, {}, 3);
+    menu.add(Id::ConvertTrimSpaces);
 }

@@ -12,8 +12,7 @@ public:
     // Empties the menu and fills it for the column at the display position.
     static void fill(QMenu *menu, int column, const MainMenu::Trigger &trigger);
 
-    // The alignment items (tags: the alignments) and the conversion items (tags: the
-    // conversions), shared with the main menu's Table menu.
+    // The alignment items and the conversion items, shared with the main menu's Table menu.
     static void addAlignmentItems(const CommandMenuFiller &menu);
-    static void addConversionItems(const CommandMenuFiller &menu, const char *action);
+    static void addConversionItems(const CommandMenuFiller &menu);
 };

@@ -1,6 +1,7 @@
 #include "DocumentToolbar.h"
 
-#include "CommandAction.h"
+#include "commands/CommandAction.h"
+#include "commands/CommandRegistry.h"
 
 #include "foundation/LocalizedStrings.h"
 
@@ -14,16 +15,16 @@ DocumentToolbar::DocumentToolbar(QWidget *parent)
     setIconSize(QSize(24, 24));
     setMovable(false);
 
-    addItem("AddRow", "addNewRow", "rowAdd");
-    addItem("AddColumn", "addNewColumn", "columnAdd");
+    addItem(CommandId::AddNewRow);
+    addItem(CommandId::AddNewColumn);
     addSeparator();
-    addItem("RemoveRow", "removeSelectedRows", "rowRemove");
-    addItem("RemoveColumn", "removeSelectedColumns", "columnRemove");
+    addItem(CommandId::RemoveSelectedRows);
+    addItem(CommandId::RemoveSelectedColumns);
 
     auto *flexibleSpace = new QWidget(this);
     flexibleSpace->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     addWidget(flexibleSpace);
-    addItem("ShowFonts", "orderFrontFontPanel", "showFonts");
+    addItem(CommandId::OrderFrontFontPanel);
 
     m_searchField->setObjectName(QStringLiteral("SearchFilter"));
     m_searchField->setPlaceholderText(localized("LSSearchFilter"));
@@ -34,16 +35,13 @@ DocumentToolbar::DocumentToolbar(QWidget *parent)
     addWidget(m_searchField);
 }
 
-// Each item's label, tooltip and image are named after its identifier: "LSAddRow",
-// "LSAddRowToolTip", ":/images/rowAdd.svg".
-void DocumentToolbar::addItem(const char *identifier, const char *action, const char *image)
+void DocumentToolbar::addItem(CommandId id)
 {
-    const QString name = QString::fromLatin1(identifier);
-    auto *item = new CommandAction({QString::fromLatin1(action)},
-                                   localized(QStringLiteral("LS") + name), this);
-    item->setToolbarIdentifier(name);
+    const ToolbarItem &declared = CommandRegistry::command(id).toolbarItem;
+    const QString name = QString::fromLatin1(declared.identifier);
+    auto *item = new CommandAction(id, this, localized(QStringLiteral("LS") + name));
     item->setToolTip(localized(QStringLiteral("LS%1ToolTip").arg(name)));
-    item->setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(image))));
+    item->setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(declared.image))));
     connect(item, &QAction::triggered, this, [this, item] { emit commandTriggered(item); });
     addAction(item);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "commands/CommandId.h"
+
 #include <QToolBar>
 
 class CommandAction;
 class QLineEdit;
 
 // The toolbar of a document window ("TabwrightMainToolbar"): the row and column buttons, the
-// font button and the search field, in that order.
+// font button and the search field, in that order. Each button is the toolbar item its command
+// declares.
 class DocumentToolbar : public QToolBar
 {
     Q_OBJECT
@@ -20,7 +23,7 @@ signals:
     void commandTriggered(CommandAction *item);
 
 private:
-    void addItem(const char *identifier, const char *action, const char *image);
+    void addItem(CommandId id);
 
     QLineEdit *m_searchField = nullptr;
 };

@@ -3,14 +3,13 @@
 #include "CSVTableColumnHeaderView.h"
 #include "CSVTableView.h"
 #include "ColumnContextMenu.h"
-#include "CommandAction.h"
-#include "DocumentCommandValidator.h"
-#include "DocumentCommands.h"
 #include "DocumentToolbar.h"
 #include "DuplicateRowsBar.h"
 #include "GeneralPreferencePanel.h"
 #include "MainMenu.h"
 #include "StatusLine.h"
+#include "commands/CommandAction.h"
+#include "commands/CommandRegistry.h"
 
 #include "document/CSVDocument.h"
 #include "foundation/LocalizedStrings.h"
@@ -48,7 +47,7 @@ QStringList localFiles(const QMimeData *data)
 
 } // namespace
 
-DocumentWindow::DocumentWindow(CSVDocument &document, CommandResponder *application,
+DocumentWindow::DocumentWindow(CSVDocument &document, ApplicationCommands *application,
                                QWidget *parent)
     : QMainWindow(parent)
     , m_document(document)
@@ -81,7 +80,7 @@ void DocumentWindow::setUpTable()
     m_tableView = new CSVTableView(m_document, this);
     m_tableView->columnHeaderView()->setDelegate(this);
     connect(m_tableView, &CSVTableView::columnHeaderDoubleClicked, this, [this](int column) {
-        sendCommand({QStringLiteral("showTitleEditWindowForTableColumn"), 0, column});
+        sendCommand({CommandId::ShowTitleEditWindowForTableColumn, column});
     });
     m_duplicateRowsBar = new DuplicateRowsBar(this);
     m_columnContextMenu = new QMenu(this);
@@ -198,6 +197,10 @@ CommandState DocumentWindow::commandState() const
     state.titlePanelOpen = !m_attachedWindow.isNull();
     state.findHitRemembered = m_document.findReplaceState().findReplaceRow != NotFound;
     state.tableHasFocus = isTableFirstResponder();
+    state.canUndo = m_document.undoManager().canUndo();
+    state.canRedo = m_document.undoManager().canRedo();
+    state.hasFile = !m_document.filePath().isEmpty();
+    state.hasUnsavedChanges = m_document.hasUnsavedChanges();
     return state;
 }
 
@@ -209,29 +212,16 @@ bool DocumentWindow::isTableFirstResponder() const
            (menuBar()->hasFocus() && m_focusBeforeMenuBar == m_tableView);
 }
 
-bool DocumentWindow::respondsToCommand(const QString &action) const
+// Application commands need an application; a window made without one offers none.
+bool DocumentWindow::isCommandEnabled(CommandId id, const CommandState &state) const
 {
-    return documentCommands().contains(action);
-}
-
-bool DocumentWindow::validateCommand(const CommandSender &sender) const
-{
-    const DocumentCommand &command = documentCommands()[sender.action];
-    return DocumentCommandValidator::isMenuItemEnabled(sender.action, commandState()) &&
-           (!command.isAvailable || command.isAvailable(*this, sender));
-}
-
-void DocumentWindow::performCommand(const CommandSender &sender)
-{
-    documentCommands()[sender.action].perform(*this, sender);
+    return (m_application || !CommandRegistry::command(id).isApplicationCommand()) &&
+           CommandRegistry::isEnabled(id, state);
 }
 
 bool DocumentWindow::isCommandEnabled(const CommandSender &sender) const
 {
-    if (respondsToCommand(sender.action))
-        return validateCommand(sender);
-    return m_application && m_application->respondsToCommand(sender.action) &&
-           m_application->validateCommand(sender);
+    return isCommandEnabled(sender.id, commandState());
 }
 
 // A shortcut may fire before the items were validated for the latest change: every command is
@@ -240,31 +230,19 @@ void DocumentWindow::sendCommand(const CommandSender &sender)
 {
     if (!isCommandEnabled(sender))
         return;
-    if (respondsToCommand(sender.action))
-        performCommand(sender);
-    else
-        m_application->performCommand(sender);
-}
-
-bool DocumentWindow::isToolbarItemEnabled(const CommandAction *item) const
-{
-    if (!respondsToCommand(item->sender().action))
-        return isCommandEnabled(item->sender());
-    const DocumentCommand &command = documentCommands()[item->sender().action];
-    const CommandState state = commandState();
-    return !state.titlePanelOpen &&
-           DocumentCommandValidator::isToolbarItemEnabled(item->toolbarIdentifier(), state) &&
-           (!command.isAvailable || command.isAvailable(*this, item->sender()));
+    const Command::Action &action = CommandRegistry::command(sender.id).action;
+    if (const auto *onWindow = std::get_if<Command::WindowAction>(&action))
+        (*onWindow)(*this, sender);
+    else if (const auto *onApplication = std::get_if<Command::ApplicationAction>(&action))
+        (*onApplication)(*m_application, sender);
 }
 
 void DocumentWindow::validateUserInterfaceItems()
 {
+    const CommandState state = commandState();
     const auto actions = findChildren<CommandAction *>();
-    for (CommandAction *action : actions) {
-        action->setEnabled(action->toolbarIdentifier().isEmpty()
-                               ? isCommandEnabled(action->sender())
-                               : isToolbarItemEnabled(action));
-    }
+    for (CommandAction *action : actions)
+        action->setEnabled(isCommandEnabled(action->sender().id, state));
     updateUndoTitles();
 }
 
@@ -274,17 +252,17 @@ void DocumentWindow::updateUndoTitles()
     const auto title = [](const char *plain, const char *named, const QString &step) {
         return step.isEmpty() ? localized(plain) : localized(named).arg(localized(step));
     };
-    if (CommandAction *action = menuAction(QStringLiteral("undo")))
+    if (CommandAction *action = menuAction(CommandId::Undo))
         action->setText(title("LSMenuUndo", "LSMenuUndoStep", undo.undoActionName()));
-    if (CommandAction *action = menuAction(QStringLiteral("redo")))
+    if (CommandAction *action = menuAction(CommandId::Redo))
         action->setText(title("LSMenuRedo", "LSMenuRedoStep", undo.redoActionName()));
 }
 
-CommandAction *DocumentWindow::menuAction(const QString &action, qint64 tag) const
+CommandAction *DocumentWindow::menuAction(CommandId id, const QVariant &argument) const
 {
-    const auto actions = menuBar()->findChildren<CommandAction *>(action);
+    const auto actions = menuBar()->findChildren<CommandAction *>(commandName(id));
     for (CommandAction *candidate : actions) {
-        if (candidate->sender().tag == tag)
+        if (candidate->sender().argument == argument)
             return candidate;
     }
     return nullptr;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CSVTableHeaderViewDelegate.h"
-#include "CommandResponder.h"
-#include "CommandState.h"
+#include "commands/CommandSender.h"
+#include "commands/CommandState.h"
 
 #include "kit/ZRNDeferredCall.h"
 
@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class ApplicationCommands;
 class CSVDocument;
 class CSVTableColumnHeaderView;
 class CSVTableView;
@@ -25,12 +26,9 @@ class ZRNLineNumberRulerWithMarker;
 
 // The window of one document: toolbar, the table with its column header and row-number ruler,
 // the duplicate-rows bar and the status line, and the menu bar. It is a thin view: it shows what
-// the document holds, hands the user's edits to the document, and routes every menu and toolbar
-// command by its action name, first to the document's commands (DocumentCommands), then to the
-// application.
-class DocumentWindow : public QMainWindow,
-                       public CommandResponder,
-                       private CSVTableHeaderViewDelegate
+// the document holds, hands the user's edits to the document, and performs the menu and toolbar
+// commands (CommandRegistry) on itself or, for those of no one document, on the application.
+class DocumentWindow : public QMainWindow, private CSVTableHeaderViewDelegate
 {
     Q_OBJECT
 
@@ -39,7 +37,7 @@ public:
     // when it may.
     using CloseHandler = std::function<void(DocumentWindow *)>;
 
-    explicit DocumentWindow(CSVDocument &document, CommandResponder *application = nullptr,
+    explicit DocumentWindow(CSVDocument &document, ApplicationCommands *application = nullptr,
                             QWidget *parent = nullptr);
     ~DocumentWindow() override;
 
@@ -64,24 +62,23 @@ public:
     QWidget *attachedWindow() const { return m_attachedWindow; }
     void setAttachedWindow(QWidget *panel);
 
-    // Commands, by action name, through the chain: this window, then the application.
+    ApplicationCommands *application() const { return m_application; }
+
+    // Commands, as the registry declares them.
     CommandState commandState() const;
     bool isCommandEnabled(const CommandSender &sender) const;
+    // Performs the command if it is offered now.
     void sendCommand(const CommandSender &sender);
     // Enables every menu and toolbar item as the state now says.
     void validateUserInterfaceItems();
-    // The menu item sending the action (with that tag), for the menus' owners and the tests.
-    CommandAction *menuAction(const QString &action, qint64 tag = 0) const;
+    // The menu item sending the command (with that argument), for the tests.
+    CommandAction *menuAction(CommandId id, const QVariant &argument = {}) const;
 
     // Refreshes the status line, the search field and the title after a change.
     void updateUI();
 
     void setCloseHandler(CloseHandler handler) { m_closeHandler = std::move(handler); }
     void closeWithoutAsking();
-
-    bool respondsToCommand(const QString &action) const override;
-    bool validateCommand(const CommandSender &sender) const override;
-    void performCommand(const CommandSender &sender) override;
 
 signals:
     // The window became the active one: its document is now the current document.
@@ -104,14 +101,14 @@ private:
     void connectDocument();
     void updateTitle();
     void updateUndoTitles();
-    bool isToolbarItemEnabled(const CommandAction *item) const;
+    bool isCommandEnabled(CommandId id, const CommandState &state) const;
     bool isTableFirstResponder() const;
     void askPendingQuestions();
     void askColumnMismatchQuestion();
     void showReadFailure();
 
     CSVDocument &m_document;
-    CommandResponder *m_application;
+    ApplicationCommands *m_application;
     CSVTableView *m_tableView = nullptr;
     DocumentToolbar *m_toolbar = nullptr;
     DuplicateRowsBar *m_duplicateRowsBar = nullptr;

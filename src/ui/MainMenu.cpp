@@ -1,10 +1,9 @@
 #include "MainMenu.h"
 
 #include "ColumnContextMenu.h"
-#include "CommandAction.h"
-#include "CommandMenuFiller.h"
 #include "DocumentWindow.h"
 #include "ReopenEncodingMenu.h"
+#include "commands/CommandAction.h"
 
 #include "foundation/DefaultsKeys.h"
 #include "foundation/LocalizedStrings.h"
@@ -17,16 +16,7 @@
 namespace {
 
 using MenuFiller = CommandMenuFiller;
-
-// The platform's keys for a standard command, and the key every desktop knows it by where the
-// platform lacks that one: a bare X session has no key for Save As, and only F3 for Find Next.
-MenuFiller::Shortcuts keys(QKeySequence::StandardKey command, QKeyCombination expected)
-{
-    MenuFiller::Shortcuts shortcuts = QKeySequence::keyBindings(command);
-    if (!shortcuts.contains(QKeySequence(expected)))
-        shortcuts.append(QKeySequence(expected));
-    return shortcuts;
-}
+using Id = CommandId;
 
 void fillRecentDocuments(const MenuFiller &recent)
 {
@@ -35,106 +25,101 @@ void fillRecentDocuments(const MenuFiller &recent)
                                   .object(QLatin1String(DefaultsKeys::RecentDocuments))
                                   .toStringList();
     for (const QString &path : paths)
-        recent.add(QFileInfo(path).fileName(), {QStringLiteral("openRecentDocument"), 0, path})
-            ->setToolTip(path);
+        recent.add({Id::OpenRecentDocument, path}, QFileInfo(path).fileName())->setToolTip(path);
     recent.separator();
-    recent.item("LSMenuClearRecent", "clearRecentDocuments");
+    recent.add(Id::ClearRecentDocuments);
 }
 
 void buildFileMenu(const MenuFiller &file)
 {
-    file.item("LSMenuNew", "newDocument", keys(QKeySequence::New, Qt::CTRL | Qt::Key_N));
-    file.item("LSMenuOpen", "openDocument", keys(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
+    file.add(Id::NewDocument);
+    file.add(Id::OpenDocument);
     const MenuFiller recent = file.submenu("LSMenuOpenRecent");
     QObject::connect(recent.menu(), &QMenu::aboutToShow, recent.menu(),
                      [recent] { fillRecentDocuments(recent); });
     fillRecentDocuments(recent);
     file.separator();
-    file.item("LSMenuClose", "performClose", keys(QKeySequence::Close, Qt::CTRL | Qt::Key_W));
-    file.item("LSMenuSave", "saveDocument", keys(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
-    file.item("LSMenuSaveAs", "saveDocumentAs",
-              keys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    file.item("LSMenuRevert", "revertDocumentToSaved");
+    file.add(Id::PerformClose);
+    file.add(Id::SaveDocument);
+    file.add(Id::SaveDocumentAs);
+    file.add(Id::RevertDocumentToSaved);
     const MenuFiller reopen = file.submenu("LSMenuReopenWithEncoding");
     for (const ReopenEncodingMenu::Entry &entry : ReopenEncodingMenu::entries())
-        reopen.add(entry.title, {QStringLiteral("reopenWithEncoding"), qint64(entry.encoding)});
+        reopen.add({Id::ReopenWithEncoding, qint64(entry.encoding)}, entry.title);
     file.separator();
-    file.item("LSMenuInsertFile", "insertDocument");
-    file.item("LSMenuNewFromSelection", "newDocumentFromSelection");
-    file.item("LSMenuNewFromClipboard", "newDocumentFromPasteboard");
+    file.add(Id::InsertDocument);
+    file.add(Id::NewDocumentFromSelection);
+    file.add(Id::NewDocumentFromPasteboard);
     file.separator();
-    file.item("LSMenuQuit", "terminate", keys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
+    file.add(Id::Terminate);
 }
 
 void buildEditMenu(const MenuFiller &edit)
 {
-    edit.item("LSMenuUndo", "undo", keys(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
-    edit.item("LSMenuRedo", "redo", keys(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit.add(Id::Undo);
+    edit.add(Id::Redo);
     edit.separator();
-    edit.item("LSMenuCut", "cut", keys(QKeySequence::Cut, Qt::CTRL | Qt::Key_X));
-    edit.item("LSMenuCopy", "copy", keys(QKeySequence::Copy, Qt::CTRL | Qt::Key_C));
-    edit.item("LSMenuPaste", "paste", keys(QKeySequence::Paste, Qt::CTRL | Qt::Key_V));
+    edit.add(Id::Cut);
+    edit.add(Id::Copy);
+    edit.add(Id::Paste);
     edit.separator();
-    edit.item("LSMenuSelectAll", "selectAll", keys(QKeySequence::SelectAll, Qt::CTRL | Qt::Key_A));
-    edit.item("LSMenuInvertSelection", "invertSelection");
-    edit.item("LSMenuDeselectAll", "deselectAll",
-              QKeySequence::keyBindings(QKeySequence::Deselect));
+    edit.add(Id::SelectAll);
+    edit.add(Id::InvertSelection);
+    edit.add(Id::DeselectAll);
     edit.separator();
-    edit.item("LSMenuFind", "showSearchDialog", keys(QKeySequence::Find, Qt::CTRL | Qt::Key_F));
-    edit.item("LSMenuFindNext", "findNextAction",
-              keys(QKeySequence::FindNext, Qt::CTRL | Qt::Key_G));
-    edit.item("LSMenuReplace", "replaceAction");
-    edit.item("LSMenuReplaceAndFindNext", "replaceAndFindNextAction");
+    edit.add(Id::ShowSearchDialog);
+    edit.add(Id::FindNextAction);
+    edit.add(Id::ReplaceAction);
+    edit.add(Id::ReplaceAndFindNextAction);
     edit.separator();
-    edit.item("LSMenuPreferences", "showPreferences",
-              QKeySequence::keyBindings(QKeySequence::Preferences));
+    edit.add(Id::ShowPreferences);
 }
 
 void buildTableMenu(const MenuFiller &table)
 {
-    table.item("LSMenuAddRow", "addNewRow");
-    table.item("LSMenuInsertRows", "insertRows");
-    table.item("LSMenuRemoveRows", "removeSelectedRows");
-    table.item("LSMenuSelectedRowIsHeader", "selectedRowIsHeader");
+    table.add(Id::AddNewRow);
+    table.add(Id::InsertRows);
+    table.add(Id::RemoveSelectedRows);
+    table.add(Id::SelectedRowIsHeader);
     table.separator();
-    table.item("LSMenuAddColumn", "addNewColumn");
-    table.item("LSMenuInsertColumns", "insertColumns");
-    table.item("LSMenuRemoveColumns", "removeSelectedColumns");
-    table.item("LSMenuEditColumnTitle", "editTitleOfSelectedColumn");
+    table.add(Id::AddNewColumn);
+    table.add(Id::InsertColumns);
+    table.add(Id::RemoveSelectedColumns);
+    table.add(Id::EditTitleOfSelectedColumn);
     ColumnContextMenu::addAlignmentItems(table.submenu("LSCTMAlignment"));
     table.separator();
     const MenuFiller convert = table.submenu("LSCTMConvertTo");
-    ColumnContextMenu::addConversionItems(convert, "convertColumnContent");
+    ColumnContextMenu::addConversionItems(convert);
     convert.separator();
-    convert.item("LSCTMEmpty", "convertColumnContent", {}, 99);
-    table.item("LSMenuFillColumns", "fillSelectedColumns");
-    table.item("LSMenuMergeColumns", "mergeSelectedColumns");
+    convert.add(Id::EmptyColumnContent);
+    table.add(Id::FillSelectedColumns);
+    table.add(Id::MergeSelectedColumns);
     table.separator();
-    table.item("LSMenuSortRows", "sortRows");
+    table.add(Id::SortRows);
     const MenuFiller shift = table.submenu("LSMenuShiftContent");
-    shift.item("LSMenuLeft", "shiftContent", {}, 0);
-    shift.item("LSMenuRight", "shiftContent", {}, 1);
+    shift.add(Id::ShiftContentLeft);
+    shift.add(Id::ShiftContentRight);
     const MenuFiller rotate = table.submenu("LSMenuRotateContent");
-    rotate.item("LSMenuLeft", "rotateContent", {}, 0);
-    rotate.item("LSMenuRight", "rotateContent", {}, 1);
+    rotate.add(Id::RotateContentLeft);
+    rotate.add(Id::RotateContentRight);
     table.separator();
-    table.item("LSMenuShowDuplicateRows", "showDuplicateRows");
-    table.item("LSMenuRemoveDuplicateRows", "removeDuplicateRows");
+    table.add(Id::ShowDuplicateRows);
+    table.add(Id::RemoveDuplicateRows);
 }
 
 void buildViewMenu(const MenuFiller &view)
 {
-    view.item("LSMenuShowFonts", "orderFrontFontPanel", {Qt::CTRL | Qt::Key_T});
+    view.add(Id::OrderFrontFontPanel);
     view.separator();
-    view.item("LSMenuAdjustSelectedWidths", "adjustWidthForSelectedTableColumns");
-    view.item("LSMenuAdjustAllWidths", "adjustWidthForAllTableColumns");
+    view.add(Id::AdjustWidthForSelectedTableColumns);
+    view.add(Id::AdjustWidthForAllTableColumns);
 }
 
 // The open document windows, the active one ticked.
 void fillWindowMenu(QMenu *menu, const MainMenu::Trigger &trigger)
 {
     menu->clear();
-    MenuFiller(menu, trigger).item("LSMenuMinimize", "performMiniaturize", {Qt::CTRL | Qt::Key_M});
+    MenuFiller(menu, trigger).add(Id::PerformMiniaturize);
     menu->addSeparator();
     const auto widgets = QApplication::topLevelWidgets();
     for (QWidget *widget : widgets) {
@@ -165,6 +150,6 @@ void MainMenu::build(QMenuBar *menuBar, const Trigger &trigger)
                      [window, trigger] { fillWindowMenu(window, trigger); });
     fillWindowMenu(window, trigger);
     const MenuFiller help{menuBar->addMenu(localized("LSMenuHelp")), trigger};
-    help.item("LSMenuSendFeedback", "showSendFeedbackDialog");
-    help.item("LSMenuAbout", "showAboutBox");
+    help.add(Id::ShowSendFeedbackDialog);
+    help.add(Id::ShowAboutBox);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CommandMenuFiller.h"
+#include "commands/CommandMenuFiller.h"
 
 class QMenuBar;
 
-// The menu bar of a document window: File, Edit, Table, View, Window and Help, every command an
-// action name. Commands that are not built yet stand in the menus all the same; the window
-// disables what no responder takes.
+// The menu bar of a document window: File, Edit, Table, View, Window and Help. Each item is a
+// command of the registry, titled and keyed as declared there; commands not built yet stand in
+// the menus all the same, never offered.
 class MainMenu
 {
 public:

@@ -73,7 +73,7 @@ TEST_F(DocumentControllerTest, OpenPanelGoesThroughTheAssistant)
 {
     m_app->launch({});
     const QString path = file(QStringLiteral("shop.csv"), "a,b\nc,d\n");
-    documents().currentWindow()->sendCommand({QStringLiteral("openDocument")});
+    documents().currentWindow()->sendCommand({CommandId::OpenDocument});
     auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
     emit panel->filesSelected({path});
@@ -117,8 +117,7 @@ TEST_F(DocumentControllerTest, OpenRecentCancelledInTheAssistantOpensAndShowsNot
 {
     m_app->launch({});
     DocumentWindow *window = documents().currentWindow();
-    window->sendCommand(
-        {QStringLiteral("openRecentDocument"), 0, file(QStringLiteral("semi.csv"), "a;b\n")});
+    window->sendCommand({CommandId::OpenRecentDocument, file(QStringLiteral("semi.csv"), "a;b\n")});
     WAIT_UNTIL(openAssistant());
     choose(openAssistant()->controls()->separatorPopup(), CSVImportExportPreset::Tab);
     openAssistant()->reject();
@@ -135,8 +134,8 @@ TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepStoresNoSettingsAndNeeds
     DocumentWindow *window = openDirectly(file(QStringLiteral("base.csv"), "a,b\n"));
     activate(window);
     const QString more = file(QStringLiteral("more.csv"), "1;2\n3;4\n");
-    ASSERT_TRUE(window->isCommandEnabled({QStringLiteral("insertDocument")}));
-    window->sendCommand({QStringLiteral("insertDocument")});
+    ASSERT_TRUE(window->isCommandEnabled({CommandId::InsertDocument}));
+    window->sendCommand({CommandId::InsertDocument});
     auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
     emit panel->filesSelected({more});
@@ -154,7 +153,7 @@ TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepStoresNoSettingsAndNeeds
     document.undoManager().undo();
     EXPECT_EQ(DocumentState::visibleRows(document), QStringLiteral("a,b"));
     document.openReadOnlyForColumnMismatch();
-    EXPECT_FALSE(window->isCommandEnabled({QStringLiteral("insertDocument")}));
+    EXPECT_FALSE(window->isCommandEnabled({CommandId::InsertDocument}));
 }
 
 // The accessory edits the export preset at once: cancelling the panel keeps the change.
@@ -162,7 +161,7 @@ TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndKeepsAccessoryChangesWhen
 {
     m_app->launch({});
     DocumentWindow *window = documents().currentWindow();
-    window->sendCommand({QStringLiteral("saveDocumentAs")});
+    window->sendCommand({CommandId::SaveDocumentAs});
     auto *panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
     EXPECT_EQ(QFileInfo(panel->selectedFiles().value(0)).fileName(),
@@ -174,7 +173,7 @@ TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndKeepsAccessoryChangesWhen
     EXPECT_TRUE(window->document().exportPreset().forceQuotes());
     EXPECT_FALSE(window->document().hasUnsavedChanges());
 
-    window->sendCommand({QStringLiteral("saveDocumentAs")});
+    window->sendCommand({CommandId::SaveDocumentAs});
     panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
     EXPECT_EQ(QFileInfo(panel->selectedFiles().value(0)).fileName(),
@@ -200,7 +199,7 @@ TEST_F(DocumentControllerTest, FailedSaveShowsTheFileAndTheReasonAndStaysEdited)
     choices.encoding = StringEncodings::WindowsCP1252;
     document.saveAccessoryViewChanged(choices);
 
-    window->sendCommand({QStringLiteral("saveDocument")});
+    window->sendCommand({CommandId::SaveDocument});
     QMessageBox *alert = nullptr;
     WAIT_UNTIL(alert = openAlert(window));
     EXPECT_TRUE(alert->informativeText().contains(path) &&
@@ -240,7 +239,7 @@ TEST_F(DocumentControllerTest, NewDocumentFromSelectedFilteredRowsHoldsCopies)
     DocumentWindow *source = openDirectly(file(QStringLiteral("s.csv"), "a\nb\nc\nd\ne\n"));
     activate(source);
     CSVDocument &document = source->document();
-    const CommandSender command(QStringLiteral("newDocumentFromSelection"));
+    const CommandSender command(CommandId::NewDocumentFromSelection);
     EXPECT_FALSE(source->isCommandEnabled(command));
 
     const CSVRowList &rows = document.rowArrays();

@@ -2,9 +2,9 @@
 
 #include "app/DocumentController.h"
 
-#include "ui/CommandAction.h"
 #include "ui/DocumentWindow.h"
 #include "ui/GuiTestSupport.h"
+#include "ui/commands/CommandAction.h"
 
 #include "csv/StringEncoding.h"
 #include "document/CSVDocument.h"
@@ -40,7 +40,7 @@ protected:
     static bool offersRevert(DocumentWindow *window)
     {
         window->validateUserInterfaceItems();
-        return window->menuAction(QStringLiteral("revertDocumentToSaved"))->isEnabled();
+        return window->menuAction(CommandId::RevertDocumentToSaved)->isEnabled();
     }
 
     // "x,b|c,d changed undo": the rows, and whether there is anything to save or to undo.
@@ -83,7 +83,7 @@ TEST_P(RevertTest, AsksOnTheWindowThenReadsTheFileAgain)
         ASSERT_TRUE(QFile::remove(m_path));
 
     ASSERT_TRUE(offersRevert(window));
-    window->menuAction(QStringLiteral("revertDocumentToSaved"))->trigger();
+    window->menuAction(CommandId::RevertDocumentToSaved)->trigger();
     WAIT_UNTIL(openAlert(window));
     EXPECT_EQ(openAlert(window)->windowModality(), Qt::WindowModal);
     EXPECT_TRUE(openAlert(window)->text().contains(QStringLiteral("t.csv")));
@@ -113,7 +113,7 @@ TEST_F(DocumentRereadingTest, ReopenAsksFirstAndSaysWhyItStoppedPartWay)
     DocumentWindow *window = open(
         "a,b\nZ\xFCrich\n", CSVImportExportPreset(0, StringEncodings::WindowsCP1252, 0, false));
     edit(window);
-    window->sendCommand({QStringLiteral("reopenWithEncoding"), qint64(StringEncodings::UTF8)});
+    window->sendCommand({CommandId::ReopenWithEncoding, qint64(StringEncodings::UTF8)});
     WAIT_UNTIL(openAlert(window));
     EXPECT_EQ(openAlert(window)->text(), localized("LSAReopenDiscardsTitle"));
     ASSERT_TRUE(answerAlert(window, 1));

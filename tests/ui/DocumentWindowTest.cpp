@@ -1,7 +1,7 @@
 #include "ui/DocumentWindow.h"
 #include "ui/CSVTableColumnHeaderView.h"
 #include "ui/CSVTableView.h"
-#include "ui/CommandAction.h"
+#include "ui/commands/CommandAction.h"
 
 #include "GuiTestSupport.h"
 
@@ -59,11 +59,11 @@ protected:
         return table().visualRect(table().model()->index(row, column)).center();
     }
 
-    void trigger(const char *action) const
+    void trigger(CommandId id) const
     {
         m_window->validateUserInterfaceItems();
-        CommandAction *item = m_window->menuAction(QString::fromLatin1(action));
-        ASSERT_TRUE(item && item->isEnabled()) << action;
+        CommandAction *item = m_window->menuAction(id);
+        ASSERT_TRUE(item && item->isEnabled()) << commandName(id).toStdString();
         item->trigger();
     }
 
@@ -86,11 +86,11 @@ TEST_F(DocumentWindowTest, EditsACellAndUndoesAndRedoesItThroughTheEditMenu)
 
     EXPECT_EQ(m_document->undoManager().undoActionName(), QStringLiteral("LSUDDataEdited"));
     window.validateUserInterfaceItems();
-    EXPECT_EQ(window.menuAction(QStringLiteral("undo"))->text(), QStringLiteral("&Undo Edit Cell"));
-    trigger("undo");
+    EXPECT_EQ(window.menuAction(CommandId::Undo)->text(), QStringLiteral("&Undo Edit Cell"));
+    trigger(CommandId::Undo);
     EXPECT_EQ(DocumentState::visibleRows(*m_document), QStringLiteral("a,b|c,d"));
     WAIT_UNTIL(!window.isWindowModified());
-    trigger("redo");
+    trigger(CommandId::Redo);
     WAIT_UNTIL(table().model()->index(1, 1).data().toString() == QStringLiteral("new"));
 }
 
@@ -110,7 +110,7 @@ TEST_F(DocumentWindowTest, DraggingAColumnMovesItInTheDocumentAndUndoPutsItBack)
         EXPECT_EQ(header().visualIndex(section), section);
     EXPECT_EQ(m_document->undoManager().undoActionName(), QStringLiteral("LSUDColumnMoved"));
 
-    trigger("undo");
+    trigger(CommandId::Undo);
     EXPECT_EQ(DocumentState::columns(*m_document), QStringLiteral("0:1 1:2 2:3"));
     WAIT_UNTIL(table().model()->index(0, 0).data().toString() == QStringLiteral("a"));
 }
@@ -148,7 +148,7 @@ TEST_F(DocumentWindowTest, ClicksAndKeysSelectRowsInTheDocument)
     EXPECT_EQ(m_document->selectedRowIndexes(), IndexSet({1, 3}));
     WAIT_UNTIL(window.statusLabelField()->text() == QStringLiteral("2 rows selected, 4 rows"));
 
-    trigger("selectAll");
+    trigger(CommandId::SelectAll);
     EXPECT_EQ(m_document->selectedRowIndexes(), IndexSet::fromRange(0, 4));
 }
 
@@ -171,6 +171,7 @@ TEST_F(DocumentWindowTest, TakesItsCommandStateFromDocumentAndWindow)
     expected.columns = 3;
     expected.findHitRemembered = true;
     expected.tableHasFocus = true;
+    expected.hasFile = true;
     EXPECT_EQ(window.commandState(), expected);
     EXPECT_FALSE(window.csvSearchField()->isEnabled());
     EXPECT_EQ(window.statusLabelField()->text(), QStringLiteral("1 row selected, 1 of 2 rows"));
@@ -214,6 +215,7 @@ TEST_F(DocumentWindowTest, RaggedRowsOpenedReadOnlyRefuseEditsAndDrags)
     expected.selectedColumns = 1;
     expected.columns = 3;
     expected.tableHasFocus = table().hasFocus();
+    expected.hasFile = true;
     EXPECT_EQ(window.commandState(), expected);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("t.csv[*] (read-only)"));
     EXPECT_FALSE(window.isWindowModified());

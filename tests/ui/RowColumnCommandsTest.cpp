@@ -2,11 +2,11 @@
 
 #include "ui/CSVTableView.h"
 #include "ui/ColumnTitlePanel.h"
-#include "ui/CommandAction.h"
 #include "ui/DocumentWindow.h"
 #include "ui/InsertColumnsSheet.h"
 #include "ui/InsertRowsSheet.h"
 #include "ui/TableCellWidthMeasure.h"
+#include "ui/commands/CommandAction.h"
 
 #include "document/CSVDocument.h"
 #include "foundation/DefaultsKeys.h"
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
     Dialogs, RowColumnDialogTest,
     ::testing::Values(
         DialogCase{"InsertRowsBeforeTheSelection",
-                   {QStringLiteral("insertRows")},
+                   {CommandId::InsertRows},
                    selectRow1,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertRowsSheet>(w);
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "a0,b0,c0|,,|,,|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1 2/ "
                    "undo=LSUDInsertRows redo="},
         DialogCase{"CancelInsertRowsWithEscape",
-                   {QStringLiteral("insertRows")},
+                   {CommandId::InsertRows},
                    selectRow1,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertRowsSheet>(w);
@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=1/ undo= redo="},
         DialogCase{"InsertColumnsAfterTheChosenColumn",
-                   {QStringLiteral("insertColumns")},
+                   {CommandId::InsertColumns},
                    selectNothing,
                    [](DocumentWindow &w) {
                        auto *sheet = openDialog<InsertColumnsSheet>(w);
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "a0,b0,c0,,|a1,b1,c1,,|a2,b2,c2,, cols=0:1 3:4 4:5 1:2 2:3 sel=/1 2 "
                    "undo=LSUDAddColumn redo="},
         DialogCase{"RetitleThroughThePanel",
-                   {QStringLiteral("editTitleOfSelectedColumn")},
+                   {CommandId::EditTitleOfSelectedColumn},
                    selectColumn1,
                    [](DocumentWindow &w) {
                        auto *panel = openDialog<ColumnTitlePanel>(w);
@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:Price 2:3 sel=/1 "
                    "undo=LSUDEditColumnTitle redo="},
         DialogCase{"ConfirmTheRowRemovalAndSilenceIt",
-                   {QStringLiteral("removeSelectedRows")},
+                   {CommandId::RemoveSelectedRows},
                    selectRow1,
                    [](DocumentWindow &w) {
                        auto *box = openDialog<QMessageBox>(w);
@@ -178,7 +178,7 @@ TEST_F(RowColumnWindowTest, SilencedRemovalRunsWithoutAQuestion)
     UserDefaults::standard().setObject(QString::fromLatin1(DefaultsKeys::RowDeleteAlertSuppress),
                                        true);
     m_document.selectRowIndexes({0, 2}, false);
-    m_window->sendCommand({QStringLiteral("removeSelectedRows")});
+    m_window->sendCommand({CommandId::RemoveSelectedRows});
     EXPECT_EQ(DocumentState::table(m_document) +
                   (m_window->findChild<QMessageBox *>() ? " asked" : ""),
               "a1,b1,c1 cols=0:1 1:2 2:3");
@@ -188,19 +188,18 @@ TEST_F(RowColumnWindowTest, SilencedRemovalRunsWithoutAQuestion)
 // does not open over the first.
 TEST_F(RowColumnWindowTest, TitlePanelBlocksCommandsWhileOpen)
 {
-    const auto offered = [this](const char *action) {
+    const auto offered = [this](CommandId id) {
         m_window->validateUserInterfaceItems();
-        return m_window->menuAction(QString::fromLatin1(action))->isEnabled() ? "offered"
-                                                                              : "blocked";
+        return m_window->menuAction(id)->isEnabled() ? "offered" : "blocked";
     };
-    m_window->sendCommand({QStringLiteral("showTitleEditWindowForTableColumn"), 0, 2});
+    m_window->sendCommand({CommandId::ShowTitleEditWindowForTableColumn, 2});
     auto *panel = openDialog<ColumnTitlePanel>(*m_window);
     ASSERT_TRUE(panel);
-    const std::string whileOpen = offered("addNewRow");
-    m_window->sendCommand({QStringLiteral("showTitleEditWindowForTableColumn"), 0, 0});
+    const std::string whileOpen = offered(CommandId::AddNewRow);
+    m_window->sendCommand({CommandId::ShowTitleEditWindowForTableColumn, 0});
     const qsizetype panels = m_window->findChildren<ColumnTitlePanel *>().size();
     click(panel->button(CommandSheet::s_cancelTag));
-    EXPECT_EQ(whileOpen + " " + std::to_string(panels) + " " + offered("addNewRow"),
+    EXPECT_EQ(whileOpen + " " + std::to_string(panels) + " " + offered(CommandId::AddNewRow),
               "blocked 1 offered");
 }
 

@@ -1,6 +1,7 @@
 #include "CommandMenuFiller.h"
 
 #include "CommandAction.h"
+#include "CommandRegistry.h"
 
 #include "foundation/LocalizedStrings.h"
 
@@ -10,19 +11,10 @@ CommandMenuFiller::CommandMenuFiller(QMenu *menu, Trigger trigger)
     : m_menu(menu), m_trigger(std::move(trigger))
 {}
 
-CommandAction *CommandMenuFiller::item(const char *titleKey, const char *action,
-                                       const Shortcuts &shortcuts, qint64 tag,
-                                       const QVariant &representedObject) const
+CommandAction *CommandMenuFiller::add(const CommandSender &sender, const QString &title) const
 {
-    return add(localized(titleKey), {QString::fromLatin1(action), tag, representedObject},
-               shortcuts);
-}
-
-CommandAction *CommandMenuFiller::add(const QString &title, const CommandSender &sender,
-                                      const Shortcuts &shortcuts) const
-{
-    auto *action = new CommandAction(sender, title, m_menu);
-    action->setShortcuts(shortcuts);
+    auto *action = new CommandAction(sender, m_menu, title);
+    action->setShortcuts(CommandRegistry::command(sender.id).shortcuts);
     QObject::connect(action, &QAction::triggered, m_menu,
                      [trigger = m_trigger, action] { trigger(action); });
     m_menu->addAction(action);

@@ -2,8 +2,8 @@
 
 #include <QtGlobal>
 
-// What decides whether a document command is offered: a snapshot of the document and its
-// window, taken when menus and toolbar items are validated.
+// What decides whether a command is offered: a snapshot of the document and its window, taken
+// when menus and toolbar items are validated.
 struct CommandState
 {
     bool editable = true;
@@ -14,6 +14,10 @@ struct CommandState
     bool titlePanelOpen = false; // the column title edit panel is attached to the window
     bool findHitRemembered = false;
     bool tableHasFocus = false;
+    bool canUndo = false;
+    bool canRedo = false;
+    bool hasFile = false; // the document was read from or saved to a file
+    bool hasUnsavedChanges = false;
 
     bool operator==(const CommandState &) const = default;
 };

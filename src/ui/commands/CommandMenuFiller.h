@@ -2,8 +2,6 @@
 
 #include "CommandSender.h"
 
-#include <QKeySequence>
-
 #include <functional>
 
 class CommandAction;
@@ -17,13 +15,10 @@ public:
 
     CommandMenuFiller(QMenu *menu, Trigger trigger);
 
-    using Shortcuts = QList<QKeySequence>;
-
-    // An item titled with the localised text of the key; the first shortcut is the one shown.
-    CommandAction *item(const char *titleKey, const char *action, const Shortcuts &shortcuts = {},
-                        qint64 tag = 0, const QVariant &representedObject = {}) const;
-    CommandAction *add(const QString &title, const CommandSender &sender,
-                       const Shortcuts &shortcuts = {}) const;
+    // An item titled and keyed as the command is declared; with a title, for a command with an
+    // argument.
+    CommandAction *add(CommandId id) const { return add(CommandSender(id)); }
+    CommandAction *add(const CommandSender &sender, const QString &title = {}) const;
     void separator() const;
     CommandMenuFiller submenu(const char *titleKey) const;
 
