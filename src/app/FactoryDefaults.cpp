@@ -30,6 +30,8 @@ QVariantMap FactoryDefaults::values()
         {DefaultsKeys::FontName, systemFont.family()},
         {DefaultsKeys::FontSizeAsFloat, systemFont.pointSizeF()},
         {DefaultsKeys::DrawCellBackgroundColor, true},
+        {DefaultsKeys::FeedbackEmailAddress, QString()},
+        {DefaultsKeys::FeedbackSendMeACopy, true},
     };
     QVariantMap map;
     for (const auto &[key, value] : values)

@@ -40,4 +40,11 @@ inline constexpr char Encodings[] = "Encodings";
 // The files opened last, newest first, for File > Open Recent.
 inline constexpr char RecentDocuments[] = "TBWRDefaultRecentDocumentsKey";
 
+// The crash reporter: when it last looked for a new crash report (seconds since 1970, a double;
+// versions before stored a float).
+inline constexpr char LastCrashReportDate[] = "ZRNCrashReporterLastCrashReportDate";
+// The feedback form: the user's reply address and whether to send the user a copy.
+inline constexpr char FeedbackEmailAddress[] = "ZRNFeedbackProvidereMailAddressDefaultKey";
+inline constexpr char FeedbackSendMeACopy[] = "ZRNFeedbackProviderSendMeACopyDefaultKey";
+
 } // namespace DefaultsKeys
