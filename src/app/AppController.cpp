@@ -3,16 +3,25 @@
 #include "DocumentController.h"
 #include "FactoryDefaults.h"
 
+#include "feedback/RecoveryFile.h"
+#include "feedback/RecoverySession.h"
+#include "feedback/ZRNCrashReporter.h"
 #include "foundation/DefaultsKeys.h"
+#include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNPreferencesWindow.h"
 #include "ui/AboutWindow.h"
+#include "ui/CrashReporterWindow.h"
 #include "ui/DocumentWindow.h"
+#include "ui/FeedbackWindow.h"
 #include "ui/GeneralPreferencePanel.h"
+#include "ui/RecoveryOffer.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QLocale>
 #include <QScreen>
 
 AppController::AppController(QObject *parent)
@@ -53,8 +62,43 @@ void AppController::openLaunchDocuments(const QStringList &files)
         m_documentController->runOpenPanel();
 }
 
-// Crash reports from an earlier run will be offered here.
-void AppController::applicationDidFinishLaunching() {}
+// A crash report an earlier run left is offered first, then the unsaved work it left.
+void AppController::applicationDidFinishLaunching()
+{
+    CrashReporterWindow::checkForCrash(ZRNCrashReporter::standard(), [this] { offerRecovery(); });
+}
+
+void AppController::offerRecovery()
+{
+    RecoverySession &session = m_documentController->recoverySession();
+    std::vector<std::pair<QString, RecoveryFile>> found;
+    std::vector<RecoveryOffer::Document> offered;
+    const QStringList copies = session.abandonedCopies();
+    for (const QString &copy : copies) {
+        Error error;
+        std::optional<RecoveryFile> file = RecoveryFile::read(copy, &error);
+        if (!file) {
+            qWarning("Warning: %s", qPrintable(error.localizedDescription()));
+            continue;
+        }
+        offered.push_back(
+            {file->title(), file->filePath(),
+             QLocale().toString(QFileInfo(copy).lastModified(), QLocale::ShortFormat)});
+        found.emplace_back(copy, std::move(*file));
+    }
+    if (found.empty()) {
+        session.discardAbandoned();
+        return;
+    }
+    RecoveryOffer::ask(offered, [this, found = std::move(found)](bool recover) {
+        RecoverySession &session = m_documentController->recoverySession();
+        for (const auto &[copy, file] : found) {
+            if (recover)
+                m_documentController->openRecoveredDocument(file, session.adopt(copy));
+        }
+        session.discardAbandoned();
+    });
+}
 
 void AppController::newDocument()
 {
@@ -89,6 +133,13 @@ void AppController::newDocumentFromSelection()
 void AppController::showPreferences()
 {
     m_preferencesWindow->showWindow();
+}
+
+void AppController::showSendFeedbackDialog()
+{
+    if (!m_feedbackWindow)
+        m_feedbackWindow = std::make_unique<FeedbackWindow>();
+    m_feedbackWindow->showFeedbackProviderDialog();
 }
 
 void AppController::showAboutBox()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AboutWindow;
+class FeedbackWindow;
 class DocumentController;
 class DocumentWindow;
 class GeneralPreferencePanel;
@@ -41,6 +42,7 @@ public:
     void newDocumentFromSelection() override;
     void showPreferences() override;
     void showAboutBox() override;
+    void showSendFeedbackDialog() override;
     void orderFrontFontPanel() override;
     void terminate() override;
     // Gives the current document the font the panel shows; nothing without a current document.
@@ -51,10 +53,12 @@ private:
     void openLaunchDocuments(const QStringList &files);
     void applicationDidFinishLaunching();
     void windowBecameCurrent(DocumentWindow *window);
+    void offerRecovery();
 
     std::unique_ptr<DocumentController> m_documentController;
     std::unique_ptr<ZRNPreferencesWindow> m_preferencesWindow;
     GeneralPreferencePanel *m_generalPanel = nullptr;
     std::unique_ptr<AboutWindow> m_aboutWindow;
+    std::unique_ptr<FeedbackWindow> m_feedbackWindow;
     QPointer<QFontDialog> m_fontPanel;
 };

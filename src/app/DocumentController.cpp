@@ -4,6 +4,9 @@
 
 #include "document/CSVDocument.h"
 #include "document/CSVOpenAssistantPreview.h"
+#include "feedback/RecoveryFile.h"
+#include "feedback/RecoverySession.h"
+#include "feedback/StateFolder.h"
 #include "foundation/DefaultsKeys.h"
 #include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
@@ -33,10 +36,13 @@ DocumentController::DocumentController(ApplicationCommands *application, QObject
     , m_application(application)
     , m_autosaveTimer(std::make_unique<AutosaveTimer>([this] {
         std::vector<CSVDocument *> documents;
-        for (const Entry &entry : m_documents)
-            documents.push_back(entry.document.get());
+        for (const Entry &entry : m_documents) {
+            if (!m_recoveredUnsaved.contains(entry.document.get()))
+                documents.push_back(entry.document.get());
+        }
         return documents;
     }))
+    , m_recoverySession(std::make_unique<RecoverySession>(StateFolder::recoveryPath()))
 {}
 
 DocumentController::~DocumentController()
@@ -192,11 +198,28 @@ DocumentWindow *DocumentController::newDocumentFromSelection()
                        nextUntitledName());
 }
 
+DocumentWindow *DocumentController::openRecoveredDocument(const RecoveryFile &file,
+                                                          const QString &copyPath)
+{
+    std::unique_ptr<CSVDocument> document = file.makeDocument();
+    CSVDocument *recovered = document.get();
+    m_recoveredUnsaved.insert(recovered);
+    connect(&recovered->undoManager(), &UndoManager::changed, this, [this, recovered] {
+        if (!recovered->hasUnsavedChanges())
+            m_recoveredUnsaved.erase(recovered);
+    });
+    DocumentWindow *window = addDocument(std::move(document), file.title(), copyPath);
+    file.applyColumns(*recovered);
+    return window;
+}
+
 DocumentWindow *DocumentController::addDocument(std::unique_ptr<CSVDocument> document,
-                                                const QString &name)
+                                                const QString &name, const QString &recoveryCopy)
 {
     auto *window = new DocumentWindow(*document, m_application);
     window->setDisplayName(name);
+    m_recoverySession->watch(
+        document.get(), [window] { return window->displayName(); }, recoveryCopy);
     window->setCloseHandler([this](DocumentWindow *closing) { closeWindow(closing); });
     connect(window, &DocumentWindow::filesDropped, this, &DocumentController::openDocuments);
     connect(document.get(), &CSVDocument::filePathChanged, this, &noteNewRecentDocument);
@@ -298,6 +321,8 @@ void DocumentController::discardWindow(DocumentWindow *window)
     Q_ASSERT(entry != m_documents.end());
     CSVDocument *document = entry->document.release();
     m_documents.erase(entry);
+    m_recoverySession->forget(document);
+    m_recoveredUnsaved.erase(document);
     connect(window, &QObject::destroyed, [document] { delete document; });
     window->closeWithoutAsking();
     window->deleteLater();

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <vector>
 
 class AutosaveTimer;
@@ -14,6 +15,8 @@ class CSVImportExportPreset;
 class ApplicationCommands;
 class DocumentWindow;
 class Error;
+class RecoveryFile;
+class RecoverySession;
 
 // Owns every open document and its window. Every file the user opens goes through the open
 // assistant first, one at a time; the controller also makes documents from a window's selected
@@ -44,11 +47,15 @@ public:
     void insertDocument();
     // An untitled document holding copies of the current document's selected rows.
     DocumentWindow *newDocumentFromSelection();
+    // A document as its recovery copy kept it: unsaved, tied to its file, which is only
+    // written when the user saves (autosave leaves it alone until then).
+    DocumentWindow *openRecoveredDocument(const RecoveryFile &file, const QString &copyPath);
 
     CSVDocument *currentDocument() const;
     DocumentWindow *currentWindow() const;
     std::vector<DocumentWindow *> windows() const;
     AutosaveTimer &autosaveTimer() const { return *m_autosaveTimer; }
+    RecoverySession &recoverySession() const { return *m_recoverySession; }
 
     // Closes the window, asking first whether to save unsaved changes; then runs done with
     // whether it closed.
@@ -69,7 +76,8 @@ private:
         DocumentWindow *window = nullptr;
     };
 
-    DocumentWindow *addDocument(std::unique_ptr<CSVDocument> document, const QString &name);
+    DocumentWindow *addDocument(std::unique_ptr<CSVDocument> document, const QString &name,
+                                const QString &recoveryCopy = {});
     DocumentWindow *windowForFile(const QString &path) const;
     void openNextDocument();
     void runFilePanel(const char *titleKey, std::function<void(const QStringList &)> chosen);
@@ -88,5 +96,8 @@ private:
     QStringList m_filesToOpen;
     QPointer<QWidget> m_openStep;
     std::unique_ptr<AutosaveTimer> m_autosaveTimer;
+    std::unique_ptr<RecoverySession> m_recoverySession;
+    // Recovered documents not saved since: autosave must not write them over their files.
+    std::set<const CSVDocument *> m_recoveredUnsaved;
     int m_untitledCount = 0;
 };

@@ -210,7 +210,12 @@ void CSVDocument::fixRows()
 void CSVDocument::buildTableViewColumns()
 {
     const QVariantList descriptions = m_attributes.value(s_columnsDescriptionKey).toList();
-    m_columns = CSVTableColumns::build(m_numberOfColumns, m_firstRowArray.get(), descriptions);
+    setTableColumns(CSVTableColumns::build(m_numberOfColumns, m_firstRowArray.get(), descriptions));
+}
+
+void CSVDocument::setTableColumns(CSVTableColumns columns)
+{
+    m_columns = std::move(columns);
     m_selection.selectColumns({}, false);
     emit columnsChanged();
     buildAndSetSearchMenu();

@@ -73,6 +73,8 @@ public:
     void saveAccessoryViewChanged(const CSVSavePanelChoices &choices);
 
     const QString &filePath() const { return m_filePath; }
+    // Ties the document to a file without reading it (a recovered document): Save writes there.
+    void setFilePath(const QString &path) { m_filePath = path; }
     const QDateTime &fileModificationDate() const { return m_fileModificationDate; }
     const CSVImportExportPreset &importPreset() const { return m_importPreset; }
     void setImportPreset(const CSVImportExportPreset &preset) { m_importPreset = preset; }
@@ -109,6 +111,8 @@ public:
     const CSVTableColumns &tableColumns() const { return m_columns; }
     // Discards the columns and makes one per cell position (see CSVTableColumns::build).
     void buildTableViewColumns();
+    // Takes these columns as they are (a recovered layout); not undoable.
+    void setTableColumns(CSVTableColumns columns);
     qint64 indexOfColumnWithIdentifier(const QString &identifier) const;
     IndexSet indexSetWithColumnIndex() const { return m_columns.indexSetWithColumnIndex(); }
     // Width and alignment are view settings: not undoable, no unsaved change.

@@ -20,6 +20,9 @@ public:
     static CSVTableColumns build(qint64 numberOfColumns, const CSVRow *headerRow,
                                  const QVariantList &descriptions);
 
+    CSVTableColumns() = default;
+    explicit CSVTableColumns(std::vector<CSVTableColumn> columns) : m_columns(std::move(columns)) {}
+
     qint64 count() const { return qint64(m_columns.size()); }
     bool isEmpty() const { return m_columns.empty(); }
     const CSVTableColumn &at(qint64 index) const { return m_columns.at(size_t(index)); }

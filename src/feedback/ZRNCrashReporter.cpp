@@ -41,7 +41,7 @@ ZRNCrashReporter ZRNCrashReporter::standard()
 // The date is stored as a double: a float of seconds since 1970 is only exact to two minutes
 // now, so a report written soon after a check could pass for an old one. A float stored by an
 // older version still reads as a number.
-QString ZRNCrashReporter::reportToOffer(const QDateTime &now)
+QString ZRNCrashReporter::reportToOffer(const QDateTime &now) const
 {
     const QString path = pathAndNameOfCrashReportFile();
     if (path.isEmpty())

@@ -20,7 +20,7 @@ public:
     // The launch check without its question: the newest report, when it appeared after the
     // last check. Looking counts as the check: each report is offered once, whatever the user
     // answers. Empty when there is nothing new.
-    QString reportToOffer(const QDateTime &now = QDateTime::currentDateTimeUtc());
+    QString reportToOffer(const QDateTime &now = QDateTime::currentDateTimeUtc()) const;
 
     // The newest "<name>_….crash" in the folder by modification date; empty when none.
     QString pathAndNameOfCrashReportFile() const;

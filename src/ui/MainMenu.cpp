@@ -5,6 +5,7 @@
 #include "ReopenEncodingMenu.h"
 #include "commands/CommandAction.h"
 
+#include "feedback/ZRNFeedbackProvider.h"
 #include "foundation/DefaultsKeys.h"
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
@@ -150,6 +151,8 @@ void MainMenu::build(QMenuBar *menuBar, const Trigger &trigger)
                      [window, trigger] { fillWindowMenu(window, trigger); });
     fillWindowMenu(window, trigger);
     const MenuFiller help{menuBar->addMenu(localized("LSMenuHelp")), trigger};
-    help.add(Id::ShowSendFeedbackDialog);
+    // Without an endpoint built in, feedback cannot go anywhere: the command is not offered.
+    if (ZRNFeedbackProvider().isAvailable())
+        help.add(Id::ShowSendFeedbackDialog);
     help.add(Id::ShowAboutBox);
 }

@@ -111,12 +111,12 @@ const CommandId s_notYetBuilt[] = {
     Id::RotateContentRight,
     Id::ShowDuplicateRows,
     Id::RemoveDuplicateRows,
-    Id::ShowSendFeedbackDialog,
 };
 
 // Commands that no menu or toolbar item sends.
 const CommandId s_reachedOtherwise[] = {
     Id::ShowTitleEditWindowForTableColumn, // a double-click on a column header
+    Id::ShowSendFeedbackDialog, // only with a feedback endpoint built in (none in the tests)
 };
 
 bool isListed(const auto &list, CommandId id)

@@ -85,25 +85,22 @@ TEST_P(FormBodyTest, IsByteForByteTheReceiversLayout)
     EXPECT_EQ(form(GetParam().sender, QUrl(), GetParam().sendMeACopy).body, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, FormBodyTest,
-    ::testing::Values(
-        BodyCase{"CrashHasNoLeadingTypeAndEndsWithTheClosingBoundary", Sender::Crash, true,
-                 PART("crashlog") "Signal: 11 (SIGSEGV)\n\r\n" PART(
-                     "description") "I saved \xc3\xbcnder a new name" END},
-        BodyCase{
-            "FeedbackStartsWithItsContentTypeLine", Sender::Feedback, true,
-            "Content-Type: multipart/form-data; boundary=0xKhTmLbOuNdArY\r\n\r\n" PART("subject") "[Tabwright] Question\r\n" PART(
-                "from") "ann@example.org\r\n" PART("message") "Gr\xc3\xb6\xc3\x9f"
-                                                              "e\r\nfine\r\n" PART("sendmeacopy") "YES\r\n" PART(
-                                                                  "appversion") "2.5" END},
-        BodyCase{
-            "FeedbackWithoutCopySaysNo", Sender::Feedback, false,
-            "Content-Type: multipart/form-data; boundary=0xKhTmLbOuNdArY\r\n\r\n" PART("subject") "[Tabwright] Question\r\n" PART(
-                "from") "ann@example.org\r\n" PART("message") "Gr\xc3\xb6\xc3\x9f"
-                                                              "e\r\nfine\r\n" PART("sendmeacopy") "NO\r\n" PART(
-                                                                  "appversion") "2.5" END}),
+// clang-format off
+#define FEEDBACK_BODY(copy)                                                                        \
+    "Content-Type: multipart/form-data; boundary=0xKhTmLbOuNdArY\r\n\r\n"                          \
+    PART("subject") "[Tabwright] Question\r\n"                                                     \
+    PART("from") "ann@example.org\r\n"                                                             \
+    PART("message") "Gr\xc3\xb6\xc3\x9f" "e\r\nfine\r\n"                                           \
+    PART("sendmeacopy") copy "\r\n"                                                                \
+    PART("appversion") "2.5" END
+INSTANTIATE_TEST_SUITE_P(Forms, FormBodyTest, ::testing::Values(
+    BodyCase{"CrashHasNoLeadingTypeAndEndsWithTheClosingBoundary", Sender::Crash, true,
+             PART("crashlog") "Signal: 11 (SIGSEGV)\n\r\n"
+             PART("description") "I saved \xc3\xbcnder a new name" END},
+    BodyCase{"FeedbackStartsWithItsContentTypeLine", Sender::Feedback, true, FEEDBACK_BODY("YES")},
+    BodyCase{"FeedbackWithoutCopySaysNo", Sender::Feedback, false, FEEDBACK_BODY("NO")}),
     [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 struct PostCase
 {

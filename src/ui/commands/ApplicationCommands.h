@@ -17,6 +17,7 @@ public:
     virtual void newDocumentFromSelection() = 0;
     virtual void showPreferences() = 0;
     virtual void showAboutBox() = 0;
+    virtual void showSendFeedbackDialog() = 0;
     virtual void orderFrontFontPanel() = 0;
     virtual void terminate() = 0;
 };

@@ -298,7 +298,8 @@ std::vector<Command> declarations()
         // Window and Help
         {Id::PerformMiniaturize, "LSMenuMinimize", key(Qt::CTRL | Qt::Key_M), {}, always,
          onWindow([](Window &w) { w.showMinimized(); })},
-        {Id::ShowSendFeedbackDialog, "LSMenuSendFeedback", {}, {}, always, notBuilt},
+        {Id::ShowSendFeedbackDialog, "LSMenuSendFeedback", {}, {}, always,
+         onApplication(&ApplicationCommands::showSendFeedbackDialog)},
         {Id::ShowAboutBox, "LSMenuAbout", {}, {}, always,
          onApplication(&ApplicationCommands::showAboutBox)},
         // The column context menu and the header
