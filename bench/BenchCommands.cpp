@@ -15,6 +15,7 @@ const QList<BenchCommand> &benchCommands()
         {"write", BenchWriteOptions::Usage, writeCommand},
         {"save", BenchWriteOptions::Usage, saveCommand},
         {"window", "FILE", windowCommand, true},
+        {"recovery", "FILE", recoveryCommand},
     };
     return s_commands;
 }

@@ -27,3 +27,4 @@ int detectCommand(const QStringList &arguments);
 int writeCommand(const QStringList &arguments);
 int saveCommand(const QStringList &arguments);
 int windowCommand(const QStringList &arguments);
+int recoveryCommand(const QStringList &arguments);

@@ -92,6 +92,8 @@ bool RecoveryFile::write(const QString &path, Error *error) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, path, file.errorString());
+    // The user's data, readable by the user alone, like the documents it may come from.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QDataStream out(&file);
     const QJsonObject description{{QStringLiteral("filePath"), m_filePath},
                                   {QStringLiteral("title"), m_title},

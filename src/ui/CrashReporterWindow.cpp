@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -25,6 +26,8 @@ CrashReporterWindow::CrashReporterWindow(ZRNCrashReporter reporter, const QStrin
     setAttribute(Qt::WA_DeleteOnClose);
     m_reportTextView->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_describeTextView->setFixedHeight(90);
+    m_describeTextView->setTabChangesFocus(true);
+    m_describeTextView->setFocus();
 
     auto *buttons = new QDialogButtonBox(this);
     if (m_reporter.canSend()) {
@@ -110,7 +113,8 @@ void CrashReporterWindow::saveReport()
     auto *panel = new QFileDialog(this, localized("LSCrashReporterSaveTitle"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setAcceptMode(QFileDialog::AcceptSave);
-    panel->selectFile(m_reporter.applicationName() + QStringLiteral("-crash.txt"));
+    panel->selectFile(
+        QDir::home().filePath(m_reporter.applicationName() + QStringLiteral("-crash.txt")));
     connect(panel, &QFileDialog::fileSelected, this, [this](const QString &path) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||

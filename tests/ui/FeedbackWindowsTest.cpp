@@ -9,8 +9,10 @@
 #include "ui/FeedbackWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,7 +50,8 @@ class FeedbackWindowTest : public ::testing::TestWithParam<SendCase>
 {};
 
 // The form waits, greyed, while the message is on its way. Success thanks the user and closes
-// the form; a failure says so and leaves the form open with the message as it was.
+// the form; a failure says so and leaves the form open with the message as it was. Either way
+// the next form starts with the reply address and the check box as the user left them.
 TEST_P(FeedbackWindowTest, SendsWithoutLosingTheMessage)
 {
     const SendCase &c = GetParam();
@@ -57,6 +60,8 @@ TEST_P(FeedbackWindowTest, SendsWithoutLosingTheMessage)
         c.serverListens ? server.url(QStringLiteral("/f")) : LoopbackHttpServer::closedUrl())));
     window.showFeedbackProviderDialog();
     window.messageText()->setPlainText(QStringLiteral("The sort is slow"));
+    window.emailAdress()->setText(QStringLiteral("ann@example.org"));
+    window.sendMeACopyButton()->setChecked(false);
     window.sendButton()->click();
     EXPECT_FALSE(window.messageText()->isEnabled());
     EXPECT_EQ(window.statusLabel()->text(), localized("LSSending"));
@@ -68,6 +73,9 @@ TEST_P(FeedbackWindowTest, SendsWithoutLosingTheMessage)
               c.windowStays ? QStringLiteral("The sort is slow") : QString());
     EXPECT_TRUE(window.messageText()->isEnabled());
     alert->buttons().first()->click();
+    const ZRNFeedbackProvider::Message next = ZRNFeedbackProvider::lastChoices();
+    EXPECT_EQ(next.from, u"ann@example.org");
+    EXPECT_FALSE(next.sendMeACopy);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,7 +114,7 @@ TEST(CrashReporterWindowTest, OffersTheReportAndKeepsItWhenSendingFails)
     WAIT_UNTIL(window->sendButton()->isEnabled());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->statusLabel()->text().startsWith(
-        localized("LSCrashReporterSendFailed").arg(QString())));
+        localized("LSCrashReporterSendFailed").section(QStringLiteral("%1"), 0, 0)));
     EXPECT_EQ(window->describeTextView()->toPlainText(), u"Sorting");
     CrashReporterWindow::checkForCrash(reporter, [&done] { ++done; });
     EXPECT_EQ(done, 2); // the second check found nothing new and asked nothing
