@@ -143,13 +143,13 @@ std::optional<RecoveryFile> RecoveryFile::read(const QString &path, Error *error
     for (quint64 r = 0; r < rowCount && in.status() == QDataStream::Ok; ++r) {
         quint32 cellCount = 0;
         in >> cellCount;
-        CSVRow row;
+        QStringList cells;
+        QByteArray cell;
         for (quint32 c = 0; c < cellCount && in.status() == QDataStream::Ok; ++c) {
-            QByteArray cell;
             in >> cell;
-            row.append(QString::fromUtf8(cell));
+            cells.append(QString::fromUtf8(cell));
         }
-        recovered.m_rows.push_back(std::move(row));
+        recovered.m_rows.emplace_back(cells);
     }
     // A copy cut short (a full disk when it was written) is not offered as if it were whole.
     if (in.status() != QDataStream::Ok) {
