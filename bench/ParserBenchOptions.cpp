@@ -22,6 +22,8 @@ bool ParserBenchOptions::read(const QStringList &arguments)
         bool ok = true;
         if (argument == QLatin1String("--trim")) {
             trimSpaces = true;
+        } else if (argument == QLatin1String("--backslash-escapes")) {
+            backslashEscapes = true;
         } else if (argument == QLatin1String("--encoding") && hasValue) {
             encoding = arguments[++i].toULongLong(&ok, 0);
         } else if (argument == QLatin1String("--separator") && hasValue) {
@@ -48,5 +50,6 @@ std::unique_ptr<ZRNCSVParser> ParserBenchOptions::makeParser() const
     }
     parser->setSeparatorType(separatorType);
     parser->setTrimSpaces(trimSpaces);
+    parser->setBackslashEscapes(backslashEscapes);
     return parser;
 }

@@ -240,10 +240,12 @@ void ZRNCSVExport::appendText(QStringView text)
     m_textSize += text.size();
 }
 
-void ZRNCSVExport::appendEscaped(QStringView value, bool startsLine)
+void ZRNCSVExport::appendEscaped(QStringView value, bool startsLine, bool isAlone)
 {
     char16_t *const start = textRoom(value.size() * 2 + 2);
-    m_textSize += writeEscaped(start, value, isQuotingForced(value, startsLine)) - start;
+    m_textSize += writeEscaped(start, value,
+                               isQuotingForced(value, startsLine) || (isAlone && value.isEmpty())) -
+                  start;
 }
 
 void ZRNCSVExport::appendRow(const ZRNCSVRowSource &rows, qsizetype row)
@@ -252,7 +254,7 @@ void ZRNCSVExport::appendRow(const ZRNCSVRowSource &rows, qsizetype row)
     for (qsizetype column = 0; column < columns; ++column) {
         if (column > 0)
             appendText(m_delimiterString);
-        appendEscaped(rows.cell(row, column), column == 0);
+        appendEscaped(rows.cell(row, column), column == 0, columns == 1);
     }
     appendText(m_lineEndString);
 }

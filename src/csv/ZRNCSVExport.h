@@ -21,7 +21,8 @@ class TextConverter;
 // A value goes in quotation marks when the reader would otherwise take it apart: when it holds
 // a separator of any kind (comma, semicolon, tab), a quotation mark, a blank or a line break;
 // when it is the first of a line and begins with "#" (a comment line to the reader); and when it
-// begins with a combining character, which the reader would join to the separator before it.
+// begins with a combining character, which the reader would join to the separator before it;
+// and when it is empty and alone on its line, which the reader would take for a blank line.
 // Quotation marks inside a value are doubled; nothing else is escaped, backslashes included.
 //
 // Text is never converted lossily: a character the encoding cannot hold fails the write with an
@@ -78,7 +79,7 @@ private:
     bool isQuotingForced(QStringView value, bool startsLine) const;
     char16_t *textRoom(qsizetype size);
     void appendText(QStringView text);
-    void appendEscaped(QStringView value, bool startsLine);
+    void appendEscaped(QStringView value, bool startsLine, bool isAlone);
     void appendRow(const ZRNCSVRowSource &rows, qsizetype row);
     bool flush(const ZRNCSVRowSource &rows, qsizetype firstRow, qsizetype endRow, Error *error);
     bool writeBytes(Error *error);

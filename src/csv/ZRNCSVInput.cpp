@@ -49,6 +49,7 @@ void ZRNCSVInput::setStream(std::unique_ptr<QIODevice> stream)
     m_droppedByteOrderMark = false;
     m_encodingErrorOccurred = false;
     m_detectedLineEnd = NotFound;
+    m_bytesDecoded = 0;
     m_error = Error();
 }
 
@@ -67,6 +68,7 @@ void ZRNCSVInput::start(StringEncoding encoding, qsizetype chunkSize)
         m_encodingUsed = mark.encoding;
         m_converter = std::make_unique<TextConverter>(mark.encoding);
         m_droppedByteOrderMark = true;
+        m_bytesDecoded = mark.length;
     }
     decode(QByteArrayView(m_chunk).sliced(std::min(mark.length, m_chunk.size())));
 }
@@ -116,7 +118,9 @@ void ZRNCSVInput::decode(QByteArrayView bytes)
         return;
     }
     const qsizetype start = m_text.size();
-    const auto status = m_converter->decode(bytes, m_text, m_isStreamAtEnd);
+    qsizetype decodedBytes = 0;
+    const auto status = m_converter->decode(bytes, m_text, m_isStreamAtEnd, &decodedBytes);
+    m_bytesDecoded += decodedBytes;
     if (!m_hasDecoded && m_text.size() > start) {
         m_hasDecoded = true;
         // A UTF-8 or explicit-byte-order mark is no text: a header cell must not begin with it.

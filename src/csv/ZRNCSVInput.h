@@ -48,6 +48,9 @@ public:
     bool encodingErrorOccurred() const { return m_encodingErrorOccurred; }
     // The line-ending type seen in the text, or NotFound.
     qint64 detectedLineEnd() const { return m_detectedLineEnd; }
+    // The bytes of the stream decoded so far (a byte-order mark included); after a failure
+    // the offset of the first byte that could not be read or decoded.
+    qint64 bytesDecoded() const { return m_bytesDecoded; }
     // The encoding the bytes are decoded with; a byte-order mark may have made it explicit.
     StringEncoding encodingUsed() const { return m_encodingUsed; }
 
@@ -70,5 +73,6 @@ private:
     bool m_droppedByteOrderMark = false;
     bool m_encodingErrorOccurred = false;
     qint64 m_detectedLineEnd;
+    qint64 m_bytesDecoded = 0;
     Error m_error;
 };

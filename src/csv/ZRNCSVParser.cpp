@@ -3,6 +3,7 @@
 #include "TextConverter.h"
 #include "ZRNCSVFieldText.h"
 #include "ZRNCSVParserDelegate.h"
+#include "ZRNSeparatorDetector.h"
 
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotFound.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr char16_t Quote = ZRNCSVFieldText::QuotationMark;
 constexpr char16_t Escape = ZRNCSVFieldText::EscapeCharacter;
 
-constexpr qsizetype SeparatorSampleSize = 2048;
+constexpr qsizetype SeparatorSampleSize = 16384;
 
 std::unique_ptr<QIODevice> openFile(const QString &path)
 {
@@ -67,7 +68,7 @@ QString ZRNCSVParser::errorDomain()
 
 ZRNCSVParser::ZRNCSVParser(std::unique_ptr<QIODevice> stream, StringEncoding encoding,
                            StreamFactory reopen)
-    : m_reopen(std::move(reopen)), m_fileEncoding(encoding)
+    : m_reopen(std::move(reopen)), m_fileEncoding(encoding), m_unclosedQuoteLine(NotFound)
 {
     m_input.setStream(std::move(stream));
     setDelimiter(QStringLiteral(","));
@@ -130,8 +131,22 @@ void ZRNCSVParser::setDelimiter(const QString &delimiter)
     m_delimiter = delimiter;
     m_delimiterCharacter = delimiter.front().unicode();
     m_units.setDelimiter(m_delimiterCharacter);
+    updatePlainTextScanners();
+}
 
-    m_unquotedText = ZRNPlainTextScanner(Quote, Escape, m_delimiterCharacter);
+void ZRNCSVParser::setBackslashEscapes(bool backslashEscapes)
+{
+    if (m_hasStarted)
+        throw std::invalid_argument(
+            "You cannot change backslash escapes after parsing has started");
+    m_escapeCharacter = backslashEscapes ? Escape : Quote;
+    updatePlainTextScanners();
+}
+
+void ZRNCSVParser::updatePlainTextScanners()
+{
+    m_unquotedText = ZRNPlainTextScanner(Quote, m_escapeCharacter, m_delimiterCharacter);
+    m_quotedText = ZRNPlainTextScanner(Quote, m_escapeCharacter, Quote);
 }
 
 void ZRNCSVParser::setSeparatorType(qint64 separatorType)
@@ -203,6 +218,8 @@ void ZRNCSVParser::resetWalk()
     m_fieldStart = 0;
     m_fieldQuotes = 0;
     m_currentLine = 0;
+    m_textLine = 1;
+    m_unclosedQuoteLine = NotFound;
 }
 
 void ZRNCSVParser::runParseLoop()
@@ -211,7 +228,7 @@ void ZRNCSVParser::runParseLoop()
         walkText();
         if (m_state == State::Cancelled)
             return;
-        if (m_input.isAtEnd())
+        if (m_input.isAtEnd() || m_input.bytesDecoded() >= m_byteLimit)
             break;
         // The open field is still needed, whatever came before it is not.
         const qsizetype keepFrom = m_state == State::InField ? m_fieldStart : m_position;
@@ -220,8 +237,16 @@ void ZRNCSVParser::runParseLoop()
         m_fieldStart -= dropped;
         m_units.setText(m_input.text());
     }
-    if (m_state == State::InField)
-        finishCurrentField(m_input.text().size());
+    const qsizetype end = m_input.text().size();
+    if (m_state == State::InField && !m_balancedQuotes && m_input.error().isNull())
+        m_unclosedQuoteLine = m_quoteLine;
+    if (m_state == State::InField) {
+        finishCurrentField(end);
+    } else if (m_state == State::BetweenFields) {
+        // Only a delimiter leaves a line between fields: the empty field after it.
+        beginCurrentField(end);
+        finishCurrentField(end);
+    }
     if (m_state == State::BetweenFields)
         finishCurrentLine();
 }
@@ -259,6 +284,7 @@ inline void ZRNCSVParser::processUnit(QStringView text, qsizetype start, qsizety
     const bool isLineBreakCharacter = ZRNCSVFieldText::isLineBreak(c);
     const bool isLineBreak = isLineBreakCharacter && !m_previousIsLineBreak;
     m_previousIsLineBreak = isLineBreakCharacter;
+    m_textLine += isLineBreakCharacter;
 
     if (m_state == State::LineStart) {
         if (c == ZRNCSVFieldText::CommentMarker && end - start == 1) {
@@ -290,11 +316,11 @@ inline void ZRNCSVParser::processBetweenFields(char16_t c, bool isLineBreak, qsi
 {
     if (c == Quote) {
         beginCurrentField(start);
-        m_balancedQuotes = false;
+        openQuotes();
     } else if (c == m_delimiterCharacter) {
         beginCurrentField(start);
         finishCurrentField(start);
-    } else if (c == Escape) {
+    } else if (c == m_escapeCharacter) {
         beginCurrentField(start);
         m_balancedEscapes = false;
     } else if (isLineBreak) {
@@ -313,16 +339,18 @@ inline void ZRNCSVParser::processBetweenFields(char16_t c, bool isLineBreak, qsi
 inline void ZRNCSVParser::processInField(char16_t c, bool isLineBreak, qsizetype start)
 {
     if (c == Quote) {
-        if (m_balancedEscapes)
-            m_balancedQuotes = !m_balancedQuotes;
-        else
+        if (!m_balancedEscapes)
             m_balancedEscapes = true;
+        else if (m_balancedQuotes)
+            openQuotes();
+        else
+            m_balancedQuotes = true;
     } else if (c == m_delimiterCharacter) {
         if (!m_balancedEscapes)
             m_balancedEscapes = true;
         else if (m_balancedQuotes)
             finishCurrentField(start);
-    } else if (c == Escape) {
+    } else if (c == m_escapeCharacter) {
         m_balancedEscapes = !m_balancedEscapes;
     } else if (isLineBreak) {
         // Inside quotation marks or after a backslash the line break is field text, and the
@@ -382,9 +410,16 @@ inline bool ZRNCSVParser::processCommonAsciiUnit(char16_t c, qsizetype start)
     return false;
 }
 
+void ZRNCSVParser::openQuotes()
+{
+    m_balancedQuotes = false;
+    m_quoteLine = m_textLine;
+}
+
 void ZRNCSVParser::beginCurrentLine()
 {
     ++m_currentLine;
+    m_lineFields = 0;
     if (m_delegate)
         m_delegate->parserDidStartLine(*this, m_currentLine);
     if (m_state != State::Cancelled)
@@ -417,33 +452,22 @@ void ZRNCSVParser::finishCurrentField(qsizetype end)
     const QStringView raw = m_input.text().sliced(m_fieldStart, end - m_fieldStart);
     const QStringView field =
         ZRNCSVFieldText::finish(raw, m_trimSpaces, m_fieldQuotes, m_fieldScratch);
+    m_isBlankLine = m_lineFields++ == 0 && field.isEmpty() && m_fieldQuotes == 0;
     if (m_delegate)
         m_delegate->parserDidReadField(*this, field);
     if (m_state != State::Cancelled)
         m_state = State::BetweenFields;
 }
 
-qint64 ZRNCSVParser::autodetectSeparatorForCSVFile(const QString &path)
+qint64 ZRNCSVParser::autodetectSeparatorForCSVFile(const QString &path, StringEncoding encoding)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
         return NotFound;
-    const QByteArray sample = file.read(SeparatorSampleSize);
-    for (const char byte : sample) {
-        switch (byte) {
-        case ',':
-            return 0;
-        case ';':
-            return 1;
-        case '\t':
-            return 2;
-        case '\0':
-        case '\n':
-        case '\r':
-            return NotFound;
-        default:
-            break;
-        }
-    }
-    return NotFound;
+    ZRNCSVInput input;
+    input.setStream(std::move(file));
+    input.start(encoding, SeparatorSampleSize);
+    if (!input.isAtEnd())
+        input.readChunk(0, SeparatorSampleSize);
+    return ZRNSeparatorDetector::detect(input.text(), input.isAtEnd() && input.error().isNull());
 }

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <memory>
 
 class QIODevice;
@@ -20,11 +21,12 @@ class ZRNCSVParserDelegate;
 // no table itself.
 //
 // The text is read in chunks and walked one text unit (extended grapheme cluster; CR LF is one
-// unit) at a time. A field ends at the delimiter or a line break outside quotation marks; a
-// backslash escapes the unit after it (both stay in the field); a line whose first unit is "#"
+// unit) at a time. A field ends at the delimiter or a line break outside quotation marks; with
+// backslash escapes on, a backslash escapes the unit after it (both stay in the field),
+// otherwise it is an ordinary character, as spreadsheets read it; a line whose first unit is "#"
 // is a comment and is skipped. A field loses line breaks at both ends, then one enclosing pair
 // of quotation marks, then, when trimming, white space at both ends; a doubled quotation mark
-// becomes one.
+// becomes one. A delimiter at the very end of the input ends a field, as before a line break.
 //
 // Text decoded before a read error or an undecodable byte is reported in full before the
 // failure. A UTF-8 (or explicit byte order) byte-order mark at the start is not text and is
@@ -72,9 +74,15 @@ public:
     qint64 separatorType() const;
     void setTrimSpaces(bool trimSpaces) { m_trimSpaces = trimSpaces; }
     bool trimSpaces() const { return m_trimSpaces; }
+    // Off after construction. Throws std::invalid_argument while a parse runs.
+    void setBackslashEscapes(bool backslashEscapes);
+    bool backslashEscapes() const { return m_escapeCharacter == ZRNCSVFieldText::EscapeCharacter; }
     // Bytes read at a time; a parse that restarts goes back to DefaultChunkSize.
     void setChunkSize(qsizetype chunkSize);
     qsizetype chunkSize() const { return m_chunkSize; }
+    // The parse reads no further once this many bytes were decoded, as if the input ended
+    // there; no limit after construction. Bounds a preview of input without line breaks.
+    void setByteLimit(qint64 byteLimit) { m_byteLimit = byteLimit; }
     // Not owned; without a delegate nothing is reported.
     void setParserDelegate(ZRNCSVParserDelegate *delegate) { m_delegate = delegate; }
     ZRNCSVParserDelegate *parserDelegate() const { return m_delegate; }
@@ -95,10 +103,26 @@ public:
     bool encodingErrorOccured() const { return m_input.encodingErrorOccurred(); }
     // The line-ending type of the first line break, or NotFound.
     qint64 detectedLineEnd() const { return m_input.detectedLineEnd(); }
+    // The line of the text, counted as an editor counts it (every line break, blank lines and
+    // those inside quotation marks too), that the parse has reached; after a failure the line
+    // where reading stopped.
+    qint64 textLine() const { return m_textLine; }
+    // The bytes of the input read and decoded; after a failure the offset where reading
+    // stopped.
+    qint64 bytesDecoded() const { return m_input.bytesDecoded(); }
+    // The text line where a quotation mark opened that the input never closed (the rest of the
+    // input then is one field), or NotFound.
+    qint64 unclosedQuoteLine() const { return m_unclosedQuoteLine; }
+    // During parserDidEndLine: the line holds no text, only its line break, so it is no row.
+    // A line of one quoted empty field is a row.
+    bool isBlankLine() const { return m_isBlankLine; }
 
-    // The separator type of the first ",", ";" or tab byte in the first line of the file, or
-    // NotFound when the first line has none, or the file cannot be read.
-    static qint64 autodetectSeparatorForCSVFile(const QString &path);
+    // Guesses the separator type from the first lines of the file decoded in encoding: the one
+    // of comma, semicolon and tab, counted outside quotation marks, that appears the same
+    // non-zero number of times on most lines. When none does, the first of them in the first
+    // line; NotFound when the first line has none, or the file cannot be read.
+    static qint64 autodetectSeparatorForCSVFile(const QString &path,
+                                                StringEncoding encoding = StringEncodings::UTF8);
 
 private:
     enum class State : quint8 { LineStart, BetweenFields, InField, CommentLine, Cancelled };
@@ -125,23 +149,28 @@ private:
     void finishCurrentLine();
     void beginCurrentField(qsizetype start);
     void finishCurrentField(qsizetype end);
+    void openQuotes();
+    void updatePlainTextScanners();
 
     ZRNCSVParserDelegate *m_delegate = nullptr;
     StreamFactory m_reopen;
     QString m_csvFile;
     StringEncoding m_fileEncoding;
     qsizetype m_chunkSize = DefaultChunkSize;
+    qint64 m_byteLimit = std::numeric_limits<qint64>::max();
     QString m_delimiter;
     char16_t m_delimiterCharacter = u',';
     // The plain text of a field outside and inside quotation marks, and of a comment line.
     ZRNPlainTextScanner m_unquotedText{ZRNCSVFieldText::QuotationMark,
-                                       ZRNCSVFieldText::EscapeCharacter, u','};
-    ZRNPlainTextScanner m_quotedText{ZRNCSVFieldText::QuotationMark,
-                                     ZRNCSVFieldText::EscapeCharacter,
-                                     ZRNCSVFieldText::EscapeCharacter};
+                                       ZRNCSVFieldText::QuotationMark, u','};
+    ZRNPlainTextScanner m_quotedText{ZRNCSVFieldText::QuotationMark, ZRNCSVFieldText::QuotationMark,
+                                     ZRNCSVFieldText::QuotationMark};
     // Control characters end every run already: the line breaks are among them.
     ZRNPlainTextScanner m_commentText{u'\n', u'\n', u'\n'};
     bool m_trimSpaces = false;
+    // The backslash, or, with escapes off, the quotation mark, which is always looked at first,
+    // so that no character escapes.
+    char16_t m_escapeCharacter = ZRNCSVFieldText::QuotationMark;
     bool m_hasStarted = false;
     Error m_error;
 
@@ -156,4 +185,9 @@ private:
     qsizetype m_fieldQuotes = 0; // quotation marks in the open field
     QString m_fieldScratch;
     qint64 m_currentLine = 0;
+    qint64 m_textLine = 1;
+    qint64 m_quoteLine = 0; // where the open field's quotation marks opened
+    qint64 m_unclosedQuoteLine;
+    qsizetype m_lineFields = 0;
+    bool m_isBlankLine = false;
 };

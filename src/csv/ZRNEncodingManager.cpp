@@ -46,7 +46,9 @@ StringEncoding ZRNEncodingManager::encodingForFile(const QString &path)
     const QByteArray sample = file.read(DetectionSampleSize);
     if (sample.isEmpty())
         return UTF8;
-    return EncodingDetector::detect(sample, file.atEnd());
+    const StringEncoding fallback = StringEncoding(UserDefaults::standard().unsignedIntegerForKey(
+        QString::fromLatin1(DefaultsKeys::StringEncoding)));
+    return EncodingDetector::detect(sample, file.atEnd(), fallback);
 }
 
 const QList<StringEncoding> &ZRNEncodingManager::allAvailableStringEncodings()

@@ -41,7 +41,8 @@ public:
     ZRNEncodingManager() = default;
 
     // Reads at most the first 1,000,000 bytes; UTF-8 when the file cannot be read, is empty or
-    // nothing better is known.
+    // nothing reads it. When the guess is unsure, the default encoding setting is taken if it
+    // reads the bytes (see EncodingDetector).
     static StringEncoding encodingForFile(const QString &path);
     // Every encoding of the table that this machine's ICU can convert, in menu order.
     static const QList<StringEncoding> &allAvailableStringEncodings();

@@ -37,14 +37,17 @@ TEST(ParserDifferentialTest, AgreesWithTheUnitByUnitReferenceWalk)
         ParseOptions options;
         options.delimiter = QChar(s_delimiters[random() % s_delimiters.size()]);
         options.trimSpaces = random() % 2;
+        options.backslashEscapes = random() % 2;
         options.chunkSize = s_chunkSizes[random() % s_chunkSizes.size()];
 
-        const QString expected =
-            ReferenceCSVWalk(options.delimiter.front(), options.trimSpaces).read(input);
+        const QString expected = ReferenceCSVWalk(options.delimiter.front(), options.trimSpaces,
+                                                  options.backslashEscapes)
+                                     .read(input);
         ASSERT_EQ(parseLog(input.toUtf8(), options), expected)
             << "input and delimiter "
             << QJsonDocument(QJsonArray{input, options.delimiter}).toJson().toStdString()
-            << " trim " << options.trimSpaces << " chunk " << options.chunkSize;
+            << " trim " << options.trimSpaces << " escapes " << options.backslashEscapes
+            << " chunk " << options.chunkSize;
     }
 }
 

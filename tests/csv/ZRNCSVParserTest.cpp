@@ -1,4 +1,5 @@
 #include "csv/ZRNCSVParser.h"
+#include "csv/TextConverter.h"
 
 #include "foundation/NotFound.h"
 #include "support/ParserRecorder.h"
@@ -21,6 +22,7 @@ struct ReadingCase
     QString expected;
     bool trimSpaces = false;
     QString delimiter = QStringLiteral(",");
+    bool backslashEscapes = false;
 };
 
 class ParserReadingTest : public testing::TestWithParam<ReadingCase>
@@ -32,6 +34,7 @@ TEST_P(ParserReadingTest, ReportsLinesAndFields)
     ParseOptions options;
     options.trimSpaces = c.trimSpaces;
     options.delimiter = c.delimiter;
+    options.backslashEscapes = c.backslashEscapes;
     EXPECT_EQ(parseLog(c.input.toUtf8(), options), c.expected);
 }
 
@@ -41,8 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Parser, ParserReadingTest, testing::Values(
     ReadingCase{"Quoting", "\"x, y\",\"say \"\"hi\"\"\",\"\",\",a\"", R"(1["x, y","say \"hi\"","",",a"] end)"},
     ReadingCase{"QuotesInsideUnquotedFields", "a\"\"b,a\"\"\"b", R"(1["a\"b","a\"\"b"] end)"},
     ReadingCase{"QuotedLineBreaks", "\"a\nb\",c\r\n\"d\r\ne\"", R"(1["a\nb","c"] 2["d\r\ne"] end)"},
-    ReadingCase{"TrailingDelimiters", "a,\n,,\nb,", R"(1["a",""] 2["","",""] 3["b"] end)"},
-    ReadingCase{"BackslashEscapes", "\\,x\n\"a\\\"b\",c\\\nd", R"(1["\\,x"] 2["a\\\"b","c\\\nd"] end)"},
+    ReadingCase{"TrailingDelimiters", "a,\n,,\nb,", R"(1["a",""] 2["","",""] 3["b",""] end)"},
+    ReadingCase{"BackslashEscapes", "\\,x\n\"a\\\"b\",c\\\nd", R"(1["\\,x"] 2["a\\\"b","c\\\nd"] end)", false, ",", true},
+    ReadingCase{"BackslashIsOrdinaryByDefault", "C:\\t\\,x\n\"C:\\t\\\",y\\\n\"\"", R"(1["C:\\t\\","x"] 2["C:\\t\\","y\\"] 3[""] end)"},
     ReadingCase{"LoneQuoteAtEndIsKept", "a,\"", R"(1["a","\""] end)"},
     ReadingCase{"UnclosedQuoteRunsToEnd", "\"a,b\nc", R"(1["\"a,b\nc"] end)"},
     ReadingCase{"CommentLines", "#c\na\n#x,\"y\nb\n\n#x\n#\u0301y", R"(1["a"] 2["b"] 3["#x"] 4["#́y"] end)"},
@@ -288,18 +292,30 @@ TEST(ParserTest, CallsFromTheDelegateCannotDisturbTheParse)
     EXPECT_EQ(parser->delimiter(), QStringLiteral(";"));
 }
 
-TEST(ParserTest, SeparatorGuessTakesTheFirstSeparatorByteOfTheFirstLine)
+// The separator counted outside quotation marks that agrees on most lines wins; ties go to the
+// first in the first line.
+TEST(ParserTest, SeparatorGuessCountsOutsideQuotationMarksOnTheFirstLines)
 {
     QTemporaryDir dir;
     QList<qint64> guesses;
-    for (const QByteArray &bytes :
-         {QByteArray("a;b,c\n"), QByteArray("a\tb;c"), QByteArray("\"x,y\";z"),
-          QByteArray("abc\n,;"), QByteArray("a\0,b", 4), QByteArray("\xEF\xBB\xBFid,name")}) {
+    QByteArray utf16;
+    TextConverter(StringEncodings::UTF16LittleEndian).encode(u"a;b\r\nc;d\r\n", utf16);
+    const QList<std::pair<QByteArray, StringEncoding>> files = {
+        {"a;b,c\n", StringEncodings::UTF8},
+        {"a\tb;c", StringEncodings::UTF8},
+        {"\"x,y\";z", StringEncodings::UTF8},
+        {"\"Smith, J.\";1\n\"Doe, K.\";2\n", StringEncodings::UTF8},
+        {"id;text\n1;\"a, b, c\"\n2;\"d, e\"\n", StringEncodings::UTF8},
+        {"abc\ndef", StringEncodings::UTF8},
+        {"\xEF\xBB\xBFid,name", StringEncodings::UTF8},
+        {utf16, StringEncodings::UTF16LittleEndian},
+    };
+    for (const auto &[bytes, encoding] : files) {
         guesses += ZRNCSVParser::autodetectSeparatorForCSVFile(
-            TestData::writeFile(dir, QStringLiteral("g"), bytes));
+            TestData::writeFile(dir, QStringLiteral("g"), bytes), encoding);
     }
     guesses += ZRNCSVParser::autodetectSeparatorForCSVFile(dir.filePath(QStringLiteral("no")));
-    EXPECT_EQ(guesses, QList<qint64>({1, 2, 0, NotFound, NotFound, 0, NotFound}));
+    EXPECT_EQ(guesses, QList<qint64>({1, 2, 1, 1, 1, NotFound, 0, 1, NotFound}));
 }
 
 } // namespace

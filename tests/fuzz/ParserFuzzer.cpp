@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     options.encoding = s_encodings[data[0] % s_encodings.size()];
     options.delimiter = QChar(s_delimiters[(data[0] >> 3) % s_delimiters.size()]);
     options.trimSpaces = (data[0] >> 5) & 1;
+    options.backslashEscapes = (data[0] >> 6) & 1;
     options.chunkSize = data[1] % 64; // 0: the default
     const QByteArray bytes(reinterpret_cast<const char *>(data + 2),
                            static_cast<qsizetype>(size - 2));
@@ -55,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     const QString expected =
-        ReferenceCSVWalk(options.delimiter.front(), options.trimSpaces).read(text);
+        ReferenceCSVWalk(options.delimiter.front(), options.trimSpaces, options.backslashEscapes)
+            .read(text);
     if (result.log != expected)
         fail("differs from the reference walk", result.log + QStringLiteral("\n") + expected);
     return 0;

@@ -84,6 +84,7 @@ ParseResult parse(const QByteArray &bytes, const ParseOptions &options)
     auto parser = ZRNCSVParser::withStream(std::move(buffer), options.encoding);
     parser->setDelimiter(options.delimiter);
     parser->setTrimSpaces(options.trimSpaces);
+    parser->setBackslashEscapes(options.backslashEscapes);
     if (options.chunkSize > 0)
         parser->setChunkSize(options.chunkSize);
     ParserRecorder recorder;

@@ -52,6 +52,7 @@ struct ParseOptions
     StringEncoding encoding = StringEncodings::UTF8;
     QString delimiter = QStringLiteral(",");
     bool trimSpaces = false;
+    bool backslashEscapes = false;
     qsizetype chunkSize = 0; // 0: the parser's default
 };
 

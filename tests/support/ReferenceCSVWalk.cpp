@@ -35,8 +35,8 @@ void trim(QString &text, bool (*predicate)(QChar))
 
 } // namespace
 
-ReferenceCSVWalk::ReferenceCSVWalk(QChar delimiter, bool trimSpaces)
-    : m_delimiter(delimiter), m_trimSpaces(trimSpaces)
+ReferenceCSVWalk::ReferenceCSVWalk(QChar delimiter, bool trimSpaces, bool backslashEscapes)
+    : m_delimiter(delimiter), m_trimSpaces(trimSpaces), m_backslashEscapes(backslashEscapes)
 {}
 
 QString ReferenceCSVWalk::read(const QString &text)
@@ -55,7 +55,8 @@ QString ReferenceCSVWalk::read(const QString &text)
             previous = unit.front();
         }
     }
-    if (m_state == State::InField)
+    // A delimiter at the end leaves the line between fields: the empty field after it.
+    if (m_state == State::InField || m_state == State::BetweenFields)
         finishField();
     if (m_state == State::BetweenFields)
         finishLine();
@@ -111,7 +112,7 @@ void ReferenceCSVWalk::process(QStringView unit, QChar previous)
         beginField();
         if (c == u'"')
             m_balancedQuotes = false;
-        else if (c == u'\\')
+        else if (c == u'\\' && m_backslashEscapes)
             m_balancedEscapes = false;
         else if (c == m_delimiter)
             return finishField();
@@ -123,7 +124,7 @@ void ReferenceCSVWalk::process(QStringView unit, QChar previous)
         if (m_balancedEscapes)
             m_balancedQuotes = !m_balancedQuotes;
         m_balancedEscapes = true;
-    } else if (c == u'\\') {
+    } else if (c == u'\\' && m_backslashEscapes) {
         m_balancedEscapes = !m_balancedEscapes;
     } else if (c == m_delimiter && balanced) {
         return finishField();

@@ -11,7 +11,7 @@
 class ReferenceCSVWalk
 {
 public:
-    ReferenceCSVWalk(QChar delimiter, bool trimSpaces);
+    ReferenceCSVWalk(QChar delimiter, bool trimSpaces, bool backslashEscapes);
 
     QString read(const QString &text);
 
@@ -26,6 +26,7 @@ private:
 
     QChar m_delimiter;
     bool m_trimSpaces;
+    bool m_backslashEscapes;
     State m_state = State::LineStart;
     bool m_balancedQuotes = true;
     bool m_balancedEscapes = true;
