@@ -2,6 +2,7 @@
 
 #include "CSVDocumentReader.h"
 #include "CSVDocumentWriter.h"
+#include "CSVRecentPresets.h"
 
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotFound.h"
@@ -61,11 +62,14 @@ bool CSVDocument::readFromURL(const QString &path, Error *error)
         CSVDocumentReader::read(path, m_importPreset, error);
     if (!result)
         return false;
-    if (result->isRagged())
-        m_columnMismatch = true;
+    // From the rows held now: a file mended since the last read asks nothing.
+    m_columnMismatch = result->isRagged();
     m_numberOfColumns = result->longest;
     m_readFailure = std::move(result->failure);
     takeReadRows(std::move(result->rows));
+    // A part of the file, read-only: nothing of the user's is left to save.
+    if (m_readFailure)
+        m_undoManager.markClean();
     m_filePath = path;
     m_fileModificationDate = QFileInfo(path).lastModified();
     return true;
@@ -98,10 +102,16 @@ bool CSVDocument::revertToContentsOfURL(const QString &path, Error *error)
 
 bool CSVDocument::reopenWithEncoding(StringEncoding encoding, Error *error)
 {
+    const CSVImportExportPreset importPreset = m_importPreset;
+    const CSVImportExportPreset exportPreset = m_exportPreset;
     m_importPreset.setStringEncoding(encoding);
     m_exportPreset.setStringEncoding(encoding);
-    if (!readFromURL(m_filePath, error))
+    if (!readFromURL(m_filePath, error)) {
+        // The rows are still those read in the old encoding: a save must write them in it.
+        m_importPreset = importPreset;
+        m_exportPreset = exportPreset;
         return false;
+    }
     rebuildAfterReread();
     return true;
 }
@@ -127,17 +137,25 @@ bool CSVDocument::insertRowsFromURL(const QString &path, const CSVImportExportPr
         return false;
     }
     resetSearchField();
+    CSVRowPtr titles;
+    if (preset.firstRowIsHeader() && !result->rows.empty()) {
+        titles = std::move(result->rows.front());
+        result->rows.erase(result->rows.begin());
+    }
     UndoGroup group(m_undoManager);
     if (!result->rows.empty())
         insertCSVRows(result->rows, m_rows.count());
     const auto [shortest, longest] = m_rows.rowLengthRange();
     // Numbering goes on from the positions in use, so a new column never takes the identifier
     // of a column that is still shown.
-    for (qint64 position = m_numberOfColumns; position < longest; ++position)
-        quietInsertTableColumn(CSVTableColumn::forPosition(position), m_columns.count());
+    for (qint64 position = m_numberOfColumns; position < longest; ++position) {
+        CSVTableColumn column = CSVTableColumn::forPosition(position);
+        if (titles && position < titles->count())
+            column.setTitle(titles->at(position));
+        quietInsertTableColumn(column, m_columns.count());
+    }
     m_numberOfColumns = std::max(m_numberOfColumns, longest);
-    if (shortest != longest)
-        m_columnMismatch = true;
+    m_columnMismatch = shortest != longest;
     if (m_columnMismatch)
         raiseColumnMismatchQuestion();
     return true;
@@ -153,8 +171,11 @@ bool CSVDocument::saveToURL(const QString &path, Error *error)
     if (!writeToURL(path, error))
         return false;
     // The file now holds what the export preset wrote: a revert must read it that way, or it
-    // would take a data row for the titles, or decode the text in the wrong encoding.
+    // would take a data row for the titles, or decode the text in the wrong encoding. The
+    // writer never escapes a backslash, so one must not be read as an escape either.
     CSVSavePanelChoices::fromPreset(m_exportPreset).applyTo(m_importPreset);
+    m_importPreset.setBackslashEscapes(false);
+    CSVRecentPresets::remember(path, m_importPreset);
     m_fileModificationDate = QFileInfo(path).lastModified();
     m_undoManager.markClean();
     if (path != m_filePath) {
@@ -178,6 +199,7 @@ void CSVDocument::raiseColumnMismatchQuestion()
 void CSVDocument::fixColumnMismatch()
 {
     m_columnMismatchQuestionPending = false;
+    m_columnMismatch = false;
     m_undoManager.recordNonUndoableChange();
     fixRows();
     reload();

@@ -55,10 +55,12 @@ public:
     bool readFromURL(const QString &path, Error *error);
     // Reads the file again and forgets every unsaved change.
     bool revertToContentsOfURL(const QString &path, Error *error);
-    // Reads the document's file again in another encoding; unsaved changes stay unsaved.
+    // Reads the document's file again in another encoding; unsaved changes stay unsaved. A file
+    // that cannot be read leaves the document and its presets as they were.
     bool reopenWithEncoding(StringEncoding encoding, Error *error);
-    // Appends the rows of another file as one undoable step, adding numbered columns for
-    // longer rows. A file that stops reading part way appends nothing and fails.
+    // Appends the rows of another file as one undoable step, adding columns for longer rows,
+    // numbered or, when the preset takes the first row as the header, titled from it (the
+    // header is no row). A file that stops reading part way appends nothing and fails.
     bool insertRowsFromURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
 
     // Saving. Writes the table under the export preset, atomically (see CSVDocumentWriter); the
@@ -68,8 +70,8 @@ public:
     // and reading it again reads what was written. A failed save changes nothing, so unsaved
     // changes stay unsaved.
     bool saveToURL(const QString &path, Error *error);
-    // The save panel's accessory changed: its choices go into the export preset at once, kept
-    // even when the panel is then cancelled. No undoable step, no unsaved change.
+    // The save panel was confirmed: its accessory's choices go into the export preset. No
+    // undoable step, no unsaved change.
     void saveAccessoryViewChanged(const CSVSavePanelChoices &choices);
 
     const QString &filePath() const { return m_filePath; }
@@ -134,8 +136,9 @@ public:
     // such a document is never saved over its file.
     bool isEditable() const { return !m_isReadOnly && !m_readFailure; }
     bool columnMismatch() const { return m_columnMismatch; }
-    // A read-only document never has unsaved changes.
-    bool hasUnsavedChanges() const { return isEditable() && m_undoManager.hasUnsavedChanges(); }
+    // Edits made before the document became read-only (an append that found ragged rows) are
+    // unsaved changes too: closing must not drop them without asking.
+    bool hasUnsavedChanges() const { return m_undoManager.hasUnsavedChanges(); }
 
     // Row primitives. Indexes are positions in rowArrays, not in the visible rows.
     void removeCSVRow(const CSVRowPtr &row);

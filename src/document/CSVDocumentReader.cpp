@@ -3,9 +3,11 @@
 #include "csv/ZRNCSVParser.h"
 
 #include "foundation/LocalizedStrings.h"
+#include "foundation/NotFound.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -17,8 +19,13 @@ QString CSVDocumentReader::errorDomain()
 // The parser's own open error says only that it failed; this one says which file and why.
 bool CSVDocumentReader::checkReadable(const QString &path, Error *error)
 {
-    if (QFileInfo(path).isDir())
-        return reportCannotOpen(path, localized("LSReadIsAFolder"), error);
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return reportCannotOpen(path, localized("LSReadIsAFolder"), error);
+        if (!S_ISREG(status.st_mode))
+            return reportCannotOpen(path, localized("LSReadNotRegularFile"), error);
+    }
     QFile file(path);
     return file.open(QIODevice::ReadOnly) || reportCannotOpen(path, file.errorString(), error);
 }
@@ -32,7 +39,7 @@ bool CSVDocumentReader::reportCannotOpen(const QString &path, const QString &rea
 
 std::optional<CSVDocumentReader::Result>
 CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset, Error *error,
-                        qsizetype rowLimit)
+                        Limit limit)
 {
     if (!checkReadable(path, error))
         return std::nullopt;
@@ -44,19 +51,40 @@ CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset
         return std::nullopt;
     }
     CSVDocumentReader reader;
-    reader.m_rowLimit = rowLimit;
+    reader.m_rowLimit = limit.rows;
+    parser->setByteLimit(limit.bytes);
     parser->setParserDelegate(&reader);
     parser->setSeparatorType(preset.separatorType());
     parser->setTrimSpaces(preset.trimSpaces());
+    parser->setBackslashEscapes(preset.backslashEscapes());
     parser->parse();
 
     Result &result = reader.m_result;
     result.lineEnd = parser->detectedLineEnd();
-    if (!reader.m_failure.isNull() || parser->encodingErrorOccured()) {
-        result.failure = CSVReadFailure{qint64(result.rows.size()), preset.stringEncoding(),
-                                        reader.m_failure.localizedDescription()};
-    }
+    result.failure =
+        failureOf(*parser, reader.m_failure, qint64(result.rows.size()), preset.stringEncoding());
     return std::move(result);
+}
+
+std::optional<CSVReadFailure> CSVDocumentReader::failureOf(const ZRNCSVParser &parser,
+                                                           const Error &failure, qint64 rowsRead,
+                                                           StringEncoding encoding)
+{
+    if (!failure.isNull() || parser.encodingErrorOccured()) {
+        const auto kind =
+            parser.encodingErrorOccured() ? CSVReadFailure::Undecodable : CSVReadFailure::ReadError;
+        return CSVReadFailure{kind,
+                              rowsRead,
+                              encoding,
+                              parser.textLine(),
+                              parser.bytesDecoded(),
+                              failure.localizedDescription()};
+    }
+    if (parser.unclosedQuoteLine() != NotFound)
+        return CSVReadFailure{
+            CSVReadFailure::UnclosedQuote, rowsRead, encoding, parser.unclosedQuoteLine(),
+            parser.bytesDecoded(),         {}};
+    return std::nullopt;
 }
 
 void CSVDocumentReader::parserDidStartDocument(ZRNCSVParser &, const QString &)
@@ -76,7 +104,7 @@ void CSVDocumentReader::parserDidReadField(ZRNCSVParser &, QStringView field)
 
 void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &parser, qint64)
 {
-    if (m_row.isBlankLine())
+    if (parser.isBlankLine())
         return;
     const qint64 length = m_row.count();
     if (m_result.rows.empty()) {

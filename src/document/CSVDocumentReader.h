@@ -8,11 +8,12 @@
 
 #include "foundation/Error.h"
 
+#include <limits>
 #include <optional>
 
 // Reads the rows of one file through the parser: a blank line gives no row, every other line
-// one row of its fields. Knows the shortest and longest row, and how a read that stopped part
-// way failed.
+// (one of a single quoted empty field too) one row of its fields. Knows the shortest and longest
+// row, and how a read that stopped part way failed.
 class CSVDocumentReader : public ZRNCSVParserDelegate
 {
 public:
@@ -28,15 +29,27 @@ public:
         bool isRagged() const { return rows.empty() || shortest != longest; }
     };
 
-    static constexpr qsizetype NoRowLimit = -1;
+    // How much of the file is read: all of it, or the first rows up to a number of them and of
+    // bytes, whichever comes first.
+    struct Limit
+    {
+        qsizetype rows = -1;
+        qint64 bytes = std::numeric_limits<qint64>::max();
+    };
 
-    // Reads with the preset's encoding, separator and trimming, the whole file or its first
-    // rowLimit rows. A file that cannot be opened (missing, unreadable, a folder) answers nothing
-    // and an error naming it and the reason.
+    // Reads with the preset's encoding, separator, trimming and escapes. A file that cannot be
+    // opened (missing, unreadable, a folder, anything but a regular file) answers nothing and an
+    // error naming it and the reason.
     static std::optional<Result> read(const QString &path, const CSVImportExportPreset &preset,
-                                      Error *error, qsizetype rowLimit = NoRowLimit);
+                                      Error *error, Limit limit);
+    static std::optional<Result> read(const QString &path, const CSVImportExportPreset &preset,
+                                      Error *error)
+    {
+        return read(path, preset, error, Limit());
+    }
 
-    // Whether the file can be opened for reading; if not, false and the error read() gives.
+    // Whether the file can be opened for reading; if not, false and the error read() gives. A
+    // pipe or a device is refused without opening it: it might never end, or never answer.
     static bool checkReadable(const QString &path, Error *error);
     // Fills error with the failure to open the file for the reason; answers false.
     static bool reportCannotOpen(const QString &path, const QString &reason, Error *error);
@@ -45,6 +58,11 @@ public:
     enum ErrorCode : qint64 { CannotOpenFile = 1, ReadFailed = 2 };
 
 private:
+    // How the parse failed, if it did; an unclosed quotation mark counts as a failure too: the
+    // rest of the file went into one cell.
+    static std::optional<CSVReadFailure> failureOf(const ZRNCSVParser &parser, const Error &failure,
+                                                   qint64 rowsRead, StringEncoding encoding);
+
     void parserDidStartDocument(ZRNCSVParser &parser, const QString &csvFile) override;
     void parserDidStartLine(ZRNCSVParser &parser, qint64 line) override;
     void parserDidReadField(ZRNCSVParser &parser, QStringView field) override;
@@ -53,7 +71,7 @@ private:
     void parserDidFailWithError(ZRNCSVParser &parser, const Error &error) override;
 
     Result m_result;
-    qsizetype m_rowLimit = NoRowLimit;
+    qsizetype m_rowLimit = -1;
     CSVRowBuilder m_row;
     CSVRowSlabs m_slabs;
     Error m_failure;

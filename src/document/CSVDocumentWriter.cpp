@@ -1,20 +1,13 @@
 #include "CSVDocumentWriter.h"
 
 #include "CSVDocument.h"
+#include "CSVFileReplacement.h"
 
 #include "csv/ZRNCSVExport.h"
 #include "csv/ZRNCSVRowSource.h"
 
 #include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
-
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -63,64 +56,12 @@ private:
     mutable qsizetype m_viewedRow = -1;
 };
 
-// The temporary file of a save.
-class SaveFile final : public QSaveFile
-{
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    // A write cut short (a full disk) tells nothing of why: writing the rest then fails with
-    // the system's reason, which the error shows.
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        qint64 written = 0;
-        while (written < length) {
-            const qint64 step = QSaveFile::writeData(data + written, length - written);
-            if (step <= 0)
-                break;
-            written += step;
-        }
-        startWriteback(written);
-        return written > 0 || length == 0 ? written : -1;
-    }
-
-private:
-    // Asks the kernel to start writing every few megabytes, so that the disk works while the
-    // rest of the text is made and the final sync waits only for the last few.
-    void startWriteback(qint64 written)
-    {
-        m_unstarted += written;
-        if (m_unstarted < s_writebackStep)
-            return;
-        ::sync_file_range(handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
-        m_unstarted = 0;
-    }
-
-    static constexpr qint64 s_writebackStep = 8 << 20;
-    qint64 m_unstarted = 0;
-};
-
 bool fail(Error *error, const QString &path, const QString &reason, const Error &underlying = {})
 {
     Error::report(error,
                   Error(CSVDocumentWriter::errorDomain(), CSVDocumentWriter::SaveFailed,
                         localized("LSASaveFailed").arg(path, reason),
                         underlying.isNull() ? nullptr : std::make_shared<const Error>(underlying)));
-    return false;
-}
-
-// What is written is on the disk before it replaces the file: a crash or a power cut after
-// the rename must not leave an empty file where the old one was.
-bool syncToDisk(SaveFile &file, QString *reason)
-{
-    if (!file.flush()) {
-        *reason = file.errorString();
-        return false;
-    }
-    if (::fsync(file.handle()) == 0)
-        return true;
-    *reason = QString::fromLocal8Bit(std::strerror(errno));
     return false;
 }
 
@@ -133,12 +74,12 @@ QString CSVDocumentWriter::errorDomain()
 
 bool CSVDocumentWriter::write(const CSVDocument &document, const QString &path, Error *error)
 {
-    SaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    CSVFileReplacement file(path);
+    if (!file.open())
         return fail(error, path, file.errorString());
 
     const CSVImportExportPreset &preset = document.exportPreset();
-    ZRNCSVExport writer(&file);
+    ZRNCSVExport writer(&file.device());
     writer.setEncoding(preset.stringEncoding());
     writer.setSeparatorType(int(preset.separatorType()));
     writer.setLineEndType(int(preset.lineEndingType()));
@@ -149,12 +90,9 @@ bool CSVDocumentWriter::write(const CSVDocument &document, const QString &path, 
         // writer's, which name the cell.
         const bool isDeviceError = writeError.code() == ZRNCSVExport::WriteFailed;
         return fail(error, path,
-                    isDeviceError ? file.errorString() : writeError.localizedDescription(),
+                    isDeviceError ? file.device().errorString() : writeError.localizedDescription(),
                     writeError);
     }
-    QString reason;
-    if (!syncToDisk(file, &reason))
-        return fail(error, path, reason);
     if (!file.commit())
         return fail(error, path, file.errorString());
     return true;

@@ -9,9 +9,9 @@ class Error;
 // display order, their titles first when the preset asks for a header record, and every row
 // whatever a filter shows. A row too short for a shown column has an empty cell there.
 //
-// The target is replaced atomically: the text goes to a temporary file beside it, which is
-// flushed to the disk and renamed over the target only once all of it was written. On any
-// failure the target stays exactly as it was.
+// The target is replaced as CSVFileReplacement does: only once all the text was written to the
+// disk beside it, keeping the file's identity. On a failure before that the target stays
+// exactly as it was.
 class CSVDocumentWriter
 {
 public:

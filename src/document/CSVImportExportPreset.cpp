@@ -8,6 +8,7 @@ constexpr QLatin1StringView StringEncodingKey("aStringEncoding");
 constexpr QLatin1StringView LineEndingTypeKey("aLineEndingType");
 constexpr QLatin1StringView FirstRowIsHeaderKey("firstRowIsHeader");
 constexpr QLatin1StringView TrimSpacesKey("trimSpaces");
+constexpr QLatin1StringView BackslashEscapesKey("backslashEscapes");
 
 void decodeInteger(const QVariantMap &coder, QLatin1StringView key, qint64 &field)
 {
@@ -41,6 +42,7 @@ CSVImportExportPreset::CSVImportExportPreset(const QVariantMap &coder)
     decodeInteger(coder, LineEndingTypeKey, m_lineEndingType);
     decodeBool(coder, FirstRowIsHeaderKey, m_firstRowIsHeader);
     decodeBool(coder, TrimSpacesKey, m_trimSpaces);
+    decodeBool(coder, BackslashEscapesKey, m_backslashEscapes);
     m_stringEncoding = static_cast<StringEncoding>(stringEncoding);
 }
 
@@ -51,4 +53,5 @@ void CSVImportExportPreset::encodeWithCoder(QVariantMap &coder) const
     coder.insert(LineEndingTypeKey, m_lineEndingType);
     coder.insert(FirstRowIsHeaderKey, m_firstRowIsHeader);
     coder.insert(TrimSpacesKey, m_trimSpaces);
+    coder.insert(BackslashEscapesKey, m_backslashEscapes);
 }

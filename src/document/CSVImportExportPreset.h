@@ -22,7 +22,8 @@ public:
     // keeps the default value; forceQuotes is never archived and stays off.
     explicit CSVImportExportPreset(const QVariantMap &coder);
 
-    // Writes the five archived fields under their keys, leaving other keys of coder alone.
+    // Writes the archived fields (all but forceQuotes) under their keys, leaving other keys of
+    // coder alone.
     void encodeWithCoder(QVariantMap &coder) const;
 
     qint64 separatorType() const { return m_separatorType; }
@@ -37,6 +38,10 @@ public:
     void setTrimSpaces(bool trimSpaces) { m_trimSpaces = trimSpaces; }
     bool forceQuotes() const { return m_forceQuotes; }
     void setForceQuotes(bool forceQuotes) { m_forceQuotes = forceQuotes; }
+    // Reading only: a backslash escapes the character after it. Off by default, since the
+    // writer never escapes a backslash and spreadsheets read one as an ordinary character.
+    bool backslashEscapes() const { return m_backslashEscapes; }
+    void setBackslashEscapes(bool backslashEscapes) { m_backslashEscapes = backslashEscapes; }
 
     friend bool operator==(const CSVImportExportPreset &, const CSVImportExportPreset &) = default;
 
@@ -47,4 +52,5 @@ private:
     bool m_firstRowIsHeader = false;
     bool m_trimSpaces = false;
     bool m_forceQuotes = false;
+    bool m_backslashEscapes = false;
 };

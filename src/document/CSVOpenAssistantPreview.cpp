@@ -1,6 +1,7 @@
 #include "CSVOpenAssistantPreview.h"
 
 #include "CSVDocumentReader.h"
+#include "CSVRecentPresets.h"
 
 #include "csv/ZRNCSVParser.h"
 #include "csv/ZRNEncodingManager.h"
@@ -25,12 +26,34 @@ CSVOpenAssistantPreview::forFile(const QString &path, const CSVImportExportPrese
 {
     if (!CSVDocumentReader::checkReadable(path, error))
         return nullptr;
+    if (std::optional<CSVImportExportPreset> remembered = CSVRecentPresets::presetFor(path)) {
+        remembered->setForceQuotes(defaults.forceQuotes());
+        return std::unique_ptr<CSVOpenAssistantPreview>(
+            new CSVOpenAssistantPreview(path, *remembered));
+    }
     CSVImportExportPreset choices = defaults;
     choices.setStringEncoding(ZRNEncodingManager::encodingForFile(path));
-    const qint64 separator = ZRNCSVParser::autodetectSeparatorForCSVFile(path);
+    const qint64 separator =
+        ZRNCSVParser::autodetectSeparatorForCSVFile(path, choices.stringEncoding());
     if (separator != NotFound)
         choices.setSeparatorType(separator);
+    choices.setBackslashEscapes(usesBackslashEscapes(path, choices));
     return std::unique_ptr<CSVOpenAssistantPreview>(new CSVOpenAssistantPreview(path, choices));
+}
+
+// Backslash-escaped quotation marks ("say \"hi\"") leave a quotation mark open when read as
+// spreadsheets read them, and the rest of the file runs into one cell; read with escapes they
+// close. A Windows path ("C:\temp\") is the other way round and keeps escapes off.
+bool CSVOpenAssistantPreview::usesBackslashEscapes(const QString &path,
+                                                   CSVImportExportPreset choices)
+{
+    const auto leavesQuoteOpen = [&path, &choices](bool backslashEscapes) {
+        choices.setBackslashEscapes(backslashEscapes);
+        const std::optional<CSVDocumentReader::Result> read =
+            CSVDocumentReader::read(path, choices, nullptr, {MaximumRows, MaximumBytes});
+        return read && read->failure && read->failure->kind == CSVReadFailure::UnclosedQuote;
+    };
+    return leavesQuoteOpen(false) && !leavesQuoteOpen(true);
 }
 
 CSVOpenAssistantPreview::CSVOpenAssistantPreview(const QString &path,
@@ -69,7 +92,8 @@ bool CSVOpenAssistantPreview::setChoices(const CSVImportExportPreset &choices)
     const bool readsOtherwise = choices.stringEncoding() != old.stringEncoding() ||
                                 choices.separatorType() != old.separatorType() ||
                                 choices.firstRowIsHeader() != old.firstRowIsHeader() ||
-                                choices.trimSpaces() != old.trimSpaces();
+                                choices.trimSpaces() != old.trimSpaces() ||
+                                choices.backslashEscapes() != old.backslashEscapes();
     m_choices = choices;
     if (readsOtherwise)
         load();
@@ -80,11 +104,15 @@ bool CSVOpenAssistantPreview::setChoices(const CSVImportExportPreset &choices)
 void CSVOpenAssistantPreview::load()
 {
     std::optional<CSVDocumentReader::Result> read =
-        CSVDocumentReader::read(m_path, m_choices, nullptr, MaximumRows);
+        CSVDocumentReader::read(m_path, m_choices, nullptr, {MaximumRows, MaximumBytes});
     m_rows = read ? std::move(read->rows) : CSVRowList();
     m_numberOfColumns = read ? read->longest : 0;
     m_detectedLineEnd = read ? read->lineEnd : NotFound;
-    m_encodingErrorOccurred = read && read->failure;
+    m_encodingErrorOccurred =
+        read && read->failure && read->failure->kind != CSVReadFailure::UnclosedQuote;
+    // The line-ending control shows what the file uses.
+    if (m_detectedLineEnd != NotFound)
+        m_choices.setLineEndingType(m_detectedLineEnd);
     m_firstRow.reset();
     if (!m_rows.empty() && m_choices.firstRowIsHeader()) {
         m_firstRow = std::move(m_rows.front());

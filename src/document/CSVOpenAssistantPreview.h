@@ -18,13 +18,16 @@ class CSVOpenAssistantPreview
 public:
     // At most this many rows are read: a header and 50 rows below it.
     static constexpr qsizetype MaximumRows = 51;
+    // And at most this many bytes: a file without line breaks is not read to its end.
+    static constexpr qint64 MaximumBytes = 1 << 20;
     // A header cell this long or longer is cut to TitleLength characters as a column title.
     static constexpr qsizetype LongTitleLength = 257;
     static constexpr qsizetype TitleLength = 100;
 
-    // The preview of the file with defaults as the starting choices, its guessed encoding and
-    // separator overriding theirs; nothing, and an error naming the file and the reason, when
-    // the file cannot be opened.
+    // The preview of the file with defaults as the starting choices, its guessed encoding,
+    // separator and backslash escapes overriding theirs; a file opened or saved before starts
+    // with the choices it was last read or written with instead. Nothing, and an error naming
+    // the file and the reason, when the file cannot be opened.
     static std::unique_ptr<CSVOpenAssistantPreview>
     forFile(const QString &path, const CSVImportExportPreset &defaults, Error *error);
 
@@ -47,7 +50,8 @@ public:
     QString cell(qsizetype row, qsizetype column) const;
     // Part of the text read could not be decoded in the chosen encoding.
     bool encodingErrorOccurred() const { return m_encodingErrorOccurred; }
-    // The line-ending type of the file's first line break, or the not-found index.
+    // The line-ending type of the file's first line break, or the not-found index; the choices
+    // take it as their line ending when there is one.
     qint64 detectedLineEnd() const { return m_detectedLineEnd; }
 
     // The preset the file is read with.
@@ -55,6 +59,7 @@ public:
 
 private:
     CSVOpenAssistantPreview(const QString &path, const CSVImportExportPreset &choices);
+    static bool usesBackslashEscapes(const QString &path, CSVImportExportPreset choices);
     void load();
 
     QString m_path;

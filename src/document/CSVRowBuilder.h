@@ -17,8 +17,6 @@ public:
     void appendField(QStringView field);
 
     qsizetype count() const { return qsizetype(m_ends.size()); }
-    // A blank line: exactly one field, and that one empty.
-    bool isBlankLine() const { return m_ends.size() == 1 && m_ends.front() == 0; }
 
     CSVRowPtr makeRow() const { return std::make_shared<CSVRow>(*this); }
     // The row and its cells in the slabs.

@@ -39,6 +39,8 @@ inline constexpr char Encodings[] = "Encodings";
 
 // The files opened last, newest first, for File > Open Recent.
 inline constexpr char RecentDocuments[] = "TBWRDefaultRecentDocumentsKey";
+// How each of those files was last read or written, so that it reads back the same way.
+inline constexpr char RecentPresets[] = "TBWRDefaultRecentPresetsKey";
 
 // The crash reporter: when it last looked for a new crash report (seconds since 1970, a double;
 // versions before stored a float).

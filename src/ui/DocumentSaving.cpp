@@ -12,8 +12,10 @@
 
 void DocumentSaving::saveDocument(DocumentWindow &window, Done done)
 {
+    // A read-only document (rows read only in part, or ragged rows kept as they are) is never
+    // written over its own file unasked: the user chooses where.
     const QString path = window.document().filePath();
-    if (path.isEmpty()) {
+    if (path.isEmpty() || !window.document().isEditable()) {
         saveDocumentAs(window, std::move(done));
         return;
     }

@@ -121,6 +121,8 @@ void OpenAssistant::controlsChanged()
 
 void OpenAssistant::loadCSVPreview()
 {
+    PresetControls::selectItemWithTag(m_controls->lineEndingPopup(),
+                                      m_preview->choices().lineEndingType());
     m_model->reload();
     m_warning->setVisible(m_preview->encodingErrorOccurred());
 }

@@ -44,8 +44,10 @@ PresetControls::PresetControls(Purpose purpose, QWidget *parent)
     layout->addRow(localized("LSPresetSeparator"), m_separator);
     layout->addRow(localized("LSPresetLineEnding"), m_lineEnding);
     m_firstRowIsHeader = addCheckBox("LSPresetFirstRowIsHeader");
-    if (purpose == Purpose::Reading)
+    if (purpose == Purpose::Reading) {
         m_trimSpaces = addCheckBox("LSPresetTrimSpaces");
+        m_backslashEscapes = addCheckBox("LSPresetBackslashEscapes");
+    }
     m_forceQuotes = addCheckBox("LSPresetForceQuotes");
 
     connect(m_encoding, &ZRNEncodingPopUpButton::encodingChanged, this, &PresetControls::changed);
@@ -70,6 +72,8 @@ void PresetControls::setPreset(const CSVImportExportPreset &preset)
     m_firstRowIsHeader->setChecked(preset.firstRowIsHeader());
     if (m_trimSpaces)
         m_trimSpaces->setChecked(preset.trimSpaces());
+    if (m_backslashEscapes)
+        m_backslashEscapes->setChecked(preset.backslashEscapes());
     m_forceQuotes->setChecked(preset.forceQuotes());
 }
 
@@ -78,6 +82,7 @@ CSVImportExportPreset PresetControls::preset() const
     CSVImportExportPreset preset(selectedTag(m_separator), m_encoding->encoding(),
                                  selectedTag(m_lineEnding), m_firstRowIsHeader->isChecked());
     preset.setTrimSpaces(m_trimSpaces && m_trimSpaces->isChecked());
+    preset.setBackslashEscapes(m_backslashEscapes && m_backslashEscapes->isChecked());
     preset.setForceQuotes(m_forceQuotes->isChecked());
     return preset;
 }

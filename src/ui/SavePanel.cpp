@@ -17,7 +17,10 @@ SavePanel *SavePanel::begin(CSVDocument &document, const QString &documentName, 
     connect(panel, &QDialog::finished, panel, [panel, window, completion](int result) {
         ZRNSheetPresentation::sharedPresentation().cleanUpSheetPresentationForWindow(window);
         const QStringList chosen = panel->selectedFiles();
-        completion(result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString());
+        const bool confirmed = result == QDialog::Accepted && !chosen.isEmpty();
+        if (confirmed)
+            panel->saveAccessoryViewChanged();
+        completion(confirmed ? chosen.first() : QString());
         panel->deleteLater();
     });
     panel->open();
@@ -44,7 +47,7 @@ SavePanel::SavePanel(CSVDocument &document, const QString &documentName, QWidget
     m_accessory->setObjectName(QStringLiteral("saveAccessorView"));
     m_accessory->setPreset(document.exportPreset());
     proposeSuffix();
-    connect(m_accessory, &PresetControls::changed, this, &SavePanel::saveAccessoryViewChanged);
+    connect(m_accessory, &PresetControls::changed, this, &SavePanel::proposeSuffix);
     // The dialog's own grid: the accessory goes below everything, across the whole width.
     if (auto *grid = qobject_cast<QGridLayout *>(layout()))
         grid->addWidget(m_accessory, grid->rowCount(), 0, 1, grid->columnCount());
@@ -53,12 +56,11 @@ SavePanel::SavePanel(CSVDocument &document, const QString &documentName, QWidget
 void SavePanel::saveAccessoryViewChanged()
 {
     m_document.saveAccessoryViewChanged(CSVSavePanelChoices::fromPreset(m_accessory->preset()));
-    proposeSuffix();
 }
 
 // A name typed without an extension gets the one of its separator.
 void SavePanel::proposeSuffix()
 {
-    const bool tab = m_document.exportPreset().separatorType() == CSVImportExportPreset::Tab;
+    const bool tab = m_accessory->preset().separatorType() == CSVImportExportPreset::Tab;
     setDefaultSuffix(tab ? QStringLiteral("tsv") : QStringLiteral("csv"));
 }

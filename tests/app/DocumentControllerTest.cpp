@@ -156,11 +156,13 @@ TEST_F(DocumentControllerTest, InsertedFileIsOneUndoStepStoresNoSettingsAndNeeds
     EXPECT_FALSE(window->isCommandEnabled({CommandId::InsertDocument}));
 }
 
-// The accessory edits the export preset at once: cancelling the panel keeps the change.
-TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndKeepsAccessoryChangesWhenCancelled)
+// The accessory's choices count only when the panel is confirmed: a cancelled Save As must not
+// change how the next save or autosave writes the file.
+TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndTakesAccessoryChangesOnlyWhenConfirmed)
 {
     m_app->launch({});
     DocumentWindow *window = documents().currentWindow();
+    const CSVImportExportPreset before = window->document().exportPreset();
     window->sendCommand({CommandId::SaveDocumentAs});
     auto *panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
@@ -169,15 +171,15 @@ TEST_F(DocumentControllerTest, SaveAsProposesTheNameAndKeepsAccessoryChangesWhen
     choose(panel->accessory()->separatorPopup(), CSVImportExportPreset::Tab);
     panel->accessory()->forceQuotesButton()->setChecked(true);
     panel->reject();
-    EXPECT_EQ(window->document().exportPreset().separatorType(), CSVImportExportPreset::Tab);
-    EXPECT_TRUE(window->document().exportPreset().forceQuotes());
+    EXPECT_EQ(window->document().exportPreset(), before);
     EXPECT_FALSE(window->document().hasUnsavedChanges());
 
     window->sendCommand({CommandId::SaveDocumentAs});
     panel = qobject_cast<SavePanel *>(QApplication::activeModalWidget());
     ASSERT_TRUE(panel);
-    EXPECT_EQ(QFileInfo(panel->selectedFiles().value(0)).fileName(),
-              QStringLiteral("Untitled.tsv"));
+    EXPECT_FALSE(panel->accessory()->forceQuotesButton()->isChecked());
+    choose(panel->accessory()->separatorPopup(), CSVImportExportPreset::Tab);
+    panel->accessory()->forceQuotesButton()->setChecked(true);
     const QString path = m_dir.filePath(QStringLiteral("chosen"));
     panel->selectFile(path);
     static_cast<QDialog *>(panel)->accept(); // as the panel's Save button does

@@ -10,6 +10,7 @@
 #include "support/QtPrinters.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -59,16 +60,23 @@ TEST_P(CSVDocumentReadTest, TakesRowsHeaderAndColumnCount)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, CSVDocumentReadTest,
-    ::testing::Values(ReadCase{"RaggedRows", "a,b,c\nd,e,f\ng,h\n",
-                               "a,b,c|d,e,f|g,h cols=0:1 1:2 2:3 n=3 mismatch ask"},
-                      ReadCase{"EmptyFile", "", " cols= n=0 mismatch ask"},
-                      ReadCase{"BlankLinesGiveNoRowsSeparatorsGiveEmptyCells", "\na,b\n\nc,d\n,\n",
-                               "a,b|c,d|, cols=0:1 1:2 n=2"},
-                      ReadCase{"HeaderOnlyFile", "x,y,z\n", " cols=0:x 1:y 2:z n=3", true},
-                      ReadCase{"ShortHeaderTitlesOnlyItsColumns", "h1\na,b\n",
-                               "a,b cols=0:h1 1:2 n=2 mismatch ask", true},
-                      ReadCase{"SemicolonsTrimmed", " a ; b \n", "a,b cols=0:1 1:2 n=2", false,
-                               CSVImportExportPreset::Semicolon, true}),
+    ::testing::Values(
+        ReadCase{"RaggedRows", "a,b,c\nd,e,f\ng,h\n",
+                 "a,b,c|d,e,f|g,h cols=0:1 1:2 2:3 n=3 mismatch ask"},
+        ReadCase{"EmptyFile", "", " cols= n=0 mismatch ask"},
+        ReadCase{"BlankLinesGiveNoRowsSeparatorsGiveEmptyCells", "\na,b\n\nc,d\n,\n",
+                 "a,b|c,d|, cols=0:1 1:2 n=2"},
+        ReadCase{"HeaderOnlyFile", "x,y,z\n", " cols=0:x 1:y 2:z n=3", true},
+        ReadCase{"ShortHeaderTitlesOnlyItsColumns", "h1\na,b\n",
+                 "a,b cols=0:h1 1:2 n=2 mismatch ask", true},
+        ReadCase{"SemicolonsTrimmed", " a ; b \n", "a,b cols=0:1 1:2 n=2", false,
+                 CSVImportExportPreset::Semicolon, true},
+        // What the writer writes for a row of one empty cell is a row.
+        ReadCase{"QuotedEmptyLinesAreRows", "a\n\"\"\n\nb\n\"\"", "a||b| cols=0:1 n=1"},
+        ReadCase{"TrailingSeparatorAtTheEnd", "a,b,\nc,d,", "a,b,|c,d, cols=0:1 1:2 2:3 n=3"},
+        // As spreadsheets write Windows paths: a backslash escapes nothing.
+        ReadCase{"BackslashesAreText", "C:\\temp\\,x\n\"C:\\new\\\",y\n",
+                 "C:\\temp\\,x|C:\\new\\,y cols=0:1 1:2 n=2"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 class CSVDocumentReadingTest : public DocumentFiles, public ::testing::Test
@@ -81,7 +89,7 @@ TEST_F(CSVDocumentReadingTest, RaggedRowsAreFixedAsAChangeOrOpenedReadOnly)
     auto readOnly = open("a,b,c\nd,e\n");
     readOnly->openReadOnlyForColumnMismatch();
     EXPECT_EQ(describe(*fixed) + " / " + describe(*readOnly),
-              "a,b,c|d,e, cols=0:1 1:2 2:3 n=3 mismatch changed / "
+              "a,b,c|d,e, cols=0:1 1:2 2:3 n=3 changed / "
               "a,b,c|d,e cols=0:1 1:2 2:3 n=3 mismatch read-only");
 }
 
@@ -98,7 +106,7 @@ TEST_F(CSVDocumentReadingTest, ReadFailureKeepsTheRowsReadOnlyUntilAReopenReadsA
     EXPECT_FALSE(document->undoManager().canUndo());
 
     ASSERT_TRUE(document->reopenWithEncoding(StringEncodings::WindowsCP1252, nullptr));
-    EXPECT_EQ(describe(*document), "a,b|c,d|Zürich,x cols=0:1 1:2 n=2 mismatch");
+    EXPECT_EQ(describe(*document), "a,b|c,d|Zürich,x cols=0:1 1:2 n=2");
 }
 
 // Reading the memory of this process at offset 0 opens but fails with an input/output error.
@@ -157,6 +165,63 @@ TEST_F(CSVDocumentReadingTest, UnopenableFileFailsWithAMessageNamingFileAndReaso
         EXPECT_FALSE(document.revertToContentsOfURL(path, nullptr));
         EXPECT_EQ(DocumentState::table(document), ",,, cols=");
     }
+}
+
+// Each reading failure says where reading stopped and what is kept, in plain words.
+TEST_F(CSVDocumentReadingTest, ReadFailuresNameTheLineTheOffsetAndTheRowsKept)
+{
+    auto undecodable = open("Z\xFCrich,x\n");
+    auto unclosed = open("a\n\"b,c\nd\n");
+    ASSERT_TRUE(undecodable->readFailure() && unclosed->readFailure());
+    const QString undecodableText = undecodable->readFailure()->localizedDescription(m_dir.path());
+    EXPECT_TRUE(undecodableText.contains(QStringLiteral("line 1 (byte 1)")) &&
+                undecodableText.contains(QStringLiteral("1 row could")) &&
+                undecodableText.contains(QStringLiteral("Reopen With Encoding")))
+        << undecodableText.toStdString();
+    EXPECT_EQ(describe(*unclosed), "a|\"b,c\nd cols=0:1 n=1 read-only failed-after=2");
+    const QString unclosedText = unclosed->readFailure()->localizedDescription(m_dir.path());
+    EXPECT_TRUE(unclosedText.contains(QStringLiteral("line 2"))) << unclosedText.toStdString();
+}
+
+// The question about ragged rows follows the rows held now, and edits made before a document
+// became read-only still ask before they are lost.
+TEST_F(CSVDocumentReadingTest, MismatchFollowsTheRowsNowAndReadOnlyEditsStayUnsaved)
+{
+    auto document = open("a,b\nc\n");
+    document->fixColumnMismatch();
+    ASSERT_TRUE(
+        document->insertRowsFromURL(write("1,2\n", QStringLiteral("even.csv")), {}, nullptr));
+    EXPECT_EQ(describe(*document), "a,b|c,|1,2 cols=0:1 1:2 n=2 changed");
+    write("a,b\nc,d\n");
+    ASSERT_TRUE(document->revertToContentsOfURL(document->filePath(), nullptr));
+    EXPECT_EQ(describe(*document), "a,b|c,d cols=0:1 1:2 n=2");
+
+    ASSERT_TRUE(
+        document->insertRowsFromURL(write("1\n", QStringLiteral("short.csv")), {}, nullptr));
+    document->openReadOnlyForColumnMismatch();
+    EXPECT_TRUE(document->hasUnsavedChanges());
+}
+
+// The header of an appended file titles the columns it adds and is no row.
+TEST_F(CSVDocumentReadingTest, AppendingWithAHeaderTitlesTheNewColumns)
+{
+    auto document = open("a,b\n");
+    CSVImportExportPreset preset;
+    preset.setFirstRowIsHeader(true);
+    ASSERT_TRUE(document->insertRowsFromURL(write("h1,h2,h3\n1,2,3\n", QStringLiteral("more.csv")),
+                                            preset, nullptr));
+    EXPECT_EQ(DocumentState::table(*document), "a,b|1,2,3 cols=0:1 1:2 2:h3");
+}
+
+TEST_F(CSVDocumentReadingTest, FailedReopenLeavesThePresetsAsTheyWere)
+{
+    auto document = open("a\n");
+    const CSVImportExportPreset importPreset = document->importPreset();
+    const CSVImportExportPreset exportPreset = document->exportPreset();
+    QFile::remove(document->filePath());
+    EXPECT_FALSE(document->reopenWithEncoding(StringEncodings::ShiftJIS, nullptr));
+    EXPECT_TRUE(document->importPreset() == importPreset &&
+                document->exportPreset() == exportPreset);
 }
 
 } // namespace

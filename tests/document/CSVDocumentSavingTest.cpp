@@ -20,6 +20,9 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 namespace {
 
@@ -200,6 +203,128 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"DiskFull", existingFile, "large", QString(100000, u'x'),
                                   [] { return std::make_shared<FileSizeLimit>(4096); }}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// A save keeps what makes the file the one it is. CI runs the tests as root, who may give a file
+// to anyone: the owner case needs that, the attribute case a file system with user attributes.
+struct IdentityCase
+{
+    const char *name;
+    // Makes the old file at path and answers the path to save to.
+    std::function<QString(const QString &path)> prepare;
+    const char *expected;
+    bool showOwner = false;
+};
+
+void PrintTo(const IdentityCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+QString identity(const QString &path)
+{
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("missing");
+    const bool isLink = S_ISLNK(status.st_mode);
+    ::stat(QFile::encodeName(path).constData(), &status);
+    char attribute[16] = {};
+    const bool hasAttribute =
+        ::getxattr(QFile::encodeName(path).constData(), "user.tag", attribute, 15) > 0;
+    return QStringLiteral("%1 mode=%2 links=%3%4 %5")
+        .arg(isLink ? u"link" : u"file")
+        .arg(status.st_mode & 07777, 0, 8)
+        .arg(status.st_nlink)
+        .arg(hasAttribute ? QStringLiteral(" tag=") + QLatin1String(attribute) : QString())
+        .arg(QString::fromUtf8(TestData::readFile(path)));
+}
+
+class CSVDocumentSaveIdentityTest : public DocumentFiles,
+                                    public ::testing::TestWithParam<IdentityCase>
+{};
+
+TEST_P(CSVDocumentSaveIdentityTest, KeepsTheFilesIdentity)
+{
+    auto document = open("a,b\n", CSVImportExportPreset(0, StringEncodings::UTF8, 2, false));
+    const QString path = m_dir.filePath(QStringLiteral("old.csv"));
+    TestData::writeFile(m_dir, QStringLiteral("old.csv"), "old\n");
+    const QString target = GetParam().prepare(path);
+    if (target.isEmpty())
+        GTEST_SKIP() << "not possible here";
+    Error error;
+    ASSERT_TRUE(document->saveToURL(target, &error)) << error.localizedDescription().toStdString();
+    struct stat status = {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    const QString owner = QStringLiteral(" owner=%1:%2").arg(status.st_uid).arg(status.st_gid);
+    EXPECT_EQ(identity(target) + (GetParam().showOwner ? owner : QString()),
+              QString::fromUtf8(GetParam().expected));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Hidden | QDir::Files).filter(u".old"),
+              QStringList());
+}
+
+QString withMode(const QString &path, mode_t mode)
+{
+    ::chmod(QFile::encodeName(path).constData(), mode);
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CSVDocumentSaveIdentityTest,
+    ::testing::Values(IdentityCase{"GroupReadableWithSetGroupId",
+                                   [](const QString &p) { return withMode(p, 02640); },
+                                   "file mode=2640 links=1 a,b\n"},
+                      IdentityCase{"ReadOnly", [](const QString &p) { return withMode(p, 0444); },
+                                   "file mode=444 links=1 a,b\n"},
+                      IdentityCase{"OtherOwnerAndGroup",
+                                   [](const QString &p) {
+                                       return ::chown(QFile::encodeName(p).constData(), 1, 2) == 0
+                                                  ? p
+                                                  : QString();
+                                   },
+                                   "file mode=644 links=1 a,b\n owner=1:2", true},
+                      IdentityCase{"SecondHardLinkSeesTheNewContents",
+                                   [](const QString &p) {
+                                       const QString second = p + QStringLiteral("2");
+                                       ::link(QFile::encodeName(p).constData(),
+                                              QFile::encodeName(second).constData());
+                                       return second;
+                                   },
+                                   "file mode=644 links=2 a,b\n"},
+                      IdentityCase{"ExtendedAttribute",
+                                   [](const QString &p) {
+                                       return ::setxattr(QFile::encodeName(p).constData(),
+                                                         "user.tag", "kept", 4, 0) == 0
+                                                  ? p
+                                                  : QString();
+                                   },
+                                   "file mode=644 links=1 tag=kept a,b\n"},
+                      IdentityCase{"SymbolicLinkStaysALink",
+                                   [](const QString &p) {
+                                       const QString link = p + QStringLiteral(".link");
+                                       QFile::link(p, link);
+                                       return link;
+                                   },
+                                   "link mode=644 links=1 a,b\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A pipe or a device is no file to replace: the save says so instead of putting a regular file
+// in its place, and a folder that cannot be written is named as the fault.
+TEST_F(CSVDocumentSavingTest, RefusesWhatIsNoRegularFileAndNamesAFolderItCannotWrite)
+{
+    auto document = open("a\n");
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    Error error;
+    EXPECT_FALSE(document->saveToURL(fifo, &error));
+    EXPECT_TRUE(error.localizedDescription().contains(QStringLiteral("not a regular file")))
+        << error.localizedDescription().toStdString();
+    struct stat status = {};
+    ::lstat(QFile::encodeName(fifo).constData(), &status);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+
+    EXPECT_FALSE(document->saveToURL(QStringLiteral("/sys/tabwright.csv"), &error));
+    EXPECT_TRUE(error.localizedDescription().contains(QStringLiteral("folder “sys”")))
+        << error.localizedDescription().toStdString();
+}
 
 // Files already in the writer's style come back byte for byte when opened as the open assistant
 // guesses and saved without an edit: the hand-written ones, and every sample file of the test

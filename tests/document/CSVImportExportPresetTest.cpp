@@ -7,11 +7,12 @@
 
 namespace {
 
-TEST(CSVImportExportPresetTest, ArchiveKeepsFiveFieldsWithTheirTypesButNotForceQuotes)
+TEST(CSVImportExportPresetTest, ArchiveKeepsTheReadingFieldsWithTheirTypesButNotForceQuotes)
 {
     CSVImportExportPreset preset(1, StringEncodings::UTF16BigEndian, NotFound, true);
     preset.setTrimSpaces(true);
     preset.setForceQuotes(true);
+    preset.setBackslashEscapes(true);
     QVariantMap coder{{QStringLiteral("unrelated"), 1}};
     preset.encodeWithCoder(coder);
 
@@ -22,6 +23,7 @@ TEST(CSVImportExportPresetTest, ArchiveKeepsFiveFieldsWithTheirTypesButNotForceQ
         {QStringLiteral("aLineEndingType"), qint64(NotFound)},
         {QStringLiteral("firstRowIsHeader"), true},
         {QStringLiteral("trimSpaces"), true},
+        {QStringLiteral("backslashEscapes"), true},
     };
     EXPECT_EQ(coder, expected);
     for (auto it = expected.begin(); it != expected.end(); ++it)

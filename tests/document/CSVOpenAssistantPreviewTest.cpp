@@ -1,5 +1,6 @@
 #include "document/CSVOpenAssistantPreview.h"
 #include "DocumentFiles.h"
+#include "document/CSVRecentPresets.h"
 
 #include "foundation/Error.h"
 #include "foundation/NotFound.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +37,8 @@ std::string describe(const CSVOpenAssistantPreview &preview)
     if (!rows.empty())
         text +=
             QStringLiteral(" first=%1 last=%2").arg(joined(*rows.front()), joined(*rows.back()));
+    if (choices.backslashEscapes())
+        text += QStringLiteral(" escapes");
     if (preview.encodingErrorOccurred())
         text += QStringLiteral(" warning");
     return text.toStdString();
@@ -92,18 +96,56 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PreviewCase{"FiftyOneLinesOfWhichTheHeaderTakesTheFirst", numberedLines(200),
                     [](CSVImportExportPreset &c) { c.setFirstRowIsHeader(true); },
-                    "sep=0 enc=4 header=1 le=0/2 titles=r1|x rows=50 first=r2,x last=r51,x"},
+                    "sep=0 enc=4 header=1 le=2/2 titles=r1|x rows=50 first=r2,x last=r51,x"},
         PreviewCase{"LongTitlesAreCutFrom257Characters", longTitles, nothing,
-                    "sep=0 enc=4 header=1 le=1/2 titles=" + std::string(100, 'L') + '|' +
+                    "sep=0 enc=4 header=1 le=2/2 titles=" + std::string(100, 'L') + '|' +
                         std::string(100, 'M') + '|' + std::string(256, 'S') +
                         " rows=1 first=a,b,c last=a,b,c",
                     headerDefaults()},
         PreviewCase{"DetectedSeparatorOverridesTheSetting", "a;b\r\nc;d\r\n", nothing,
-                    "sep=1 enc=4 header=1 le=1/0 titles=a|b rows=1 first=c,d last=c,d",
+                    "sep=1 enc=4 header=1 le=0/0 titles=a|b rows=1 first=c,d last=c,d",
                     headerDefaults()},
         PreviewCase{"UndecodableTextShowsTheWarning", "caf\xE9,x\nb,y\n",
                     [](CSVImportExportPreset &c) { c.setStringEncoding(StringEncodings::UTF8); },
-                    "sep=0 enc=4 header=0 le=0/none titles=1 rows=1 first=caf last=caf warning"}),
+                    "sep=0 enc=4 header=0 le=2/none titles=1 rows=1 first=caf last=caf warning"},
+        // Escaped quotation marks would run the rest of the file into one cell; a Windows path
+        // in quotation marks would with escapes.
+        PreviewCase{"EscapedQuotesTurnEscapesOn", "\"5\\\" disk\",x\nb,y\n", nothing,
+                    "sep=0 enc=4 header=0 le=2/2 titles=1|2 rows=2 first=5\\\" disk,x last=b,y "
+                    "escapes"},
+        PreviewCase{"WindowsPathsKeepEscapesOff", "\"C:\\temp\\\",x\nb,y\n", nothing,
+                    "sep=0 enc=4 header=0 le=2/2 titles=1|2 rows=2 first=C:\\temp\\,x last=b,y"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+class CSVOpenAssistantPreviewFileTest : public DocumentFiles, public ::testing::Test
+{};
+
+// A file opened or saved before reopens as it was read or written, whatever the guesses say.
+TEST_F(CSVOpenAssistantPreviewFileTest, RemembersHowARecentFileWasRead)
+{
+    const QString path = write("a,b\n");
+    CSVImportExportPreset remembered(CSVImportExportPreset::Semicolon, StringEncodings::ShiftJIS,
+                                     CSVImportExportPreset::LF, true);
+    CSVRecentPresets::remember(path, remembered);
+    auto preview = CSVOpenAssistantPreview::forFile(path, {}, nullptr);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(describe(*preview), "sep=1 enc=2147486209 header=1 le=2/2 titles=a,b rows=0");
+}
+
+// Neither a file without line breaks nor a pipe keeps the assistant reading.
+TEST_F(CSVOpenAssistantPreviewFileTest, ReadsABoundedPartAndRefusesPipes)
+{
+    auto preview = CSVOpenAssistantPreview::forFile(write(QByteArray(3 << 20, 'a')), {}, nullptr);
+    ASSERT_TRUE(preview);
+    ASSERT_EQ(preview->rows().size(), 1u);
+    EXPECT_LE(preview->rows().front()->at(0).size(), CSVOpenAssistantPreview::MaximumBytes * 2);
+
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    Error error;
+    EXPECT_FALSE(CSVOpenAssistantPreview::forFile(fifo, {}, &error));
+    EXPECT_TRUE(error.localizedDescription().contains(QStringLiteral("not a regular file")))
+        << error.localizedDescription().toStdString();
+}
 
 } // namespace
