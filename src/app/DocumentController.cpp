@@ -4,6 +4,7 @@
 
 #include "document/CSVDocument.h"
 #include "document/CSVOpenAssistantPreview.h"
+#include "document/CSVRecentPresets.h"
 #include "feedback/RecoveryFile.h"
 #include "feedback/RecoverySession.h"
 #include "feedback/StateFolder.h"
@@ -84,6 +85,7 @@ DocumentController::openDocumentWithContentsOfURL(const QString &path,
     if (!document)
         return nullptr;
     noteNewRecentDocument(absolute);
+    CSVRecentPresets::remember(absolute, preset);
     return addDocument(std::move(document), QFileInfo(absolute).fileName());
 }
 
@@ -340,6 +342,7 @@ QStringList DocumentController::recentDocuments()
 void DocumentController::clearRecentDocuments()
 {
     UserDefaults::standard().removeObject(key(DefaultsKeys::RecentDocuments));
+    CSVRecentPresets::clear();
 }
 
 void DocumentController::noteNewRecentDocument(const QString &path)

@@ -36,8 +36,8 @@ public:
     void openDocuments(const QStringList &paths);
     // Lets the user choose files to open.
     void runOpenPanel();
-    // Opens the file with the preset, without asking; answers nothing and the error when the
-    // file cannot be opened.
+    // Opens the file with the preset, without asking, and remembers the preset for the next
+    // time the file is opened; answers nothing and the error when the file cannot be opened.
     DocumentWindow *openDocumentWithContentsOfURL(const QString &path,
                                                   const CSVImportExportPreset &preset,
                                                   Error *error);
