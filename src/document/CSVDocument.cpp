@@ -380,6 +380,13 @@ void CSVDocument::replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow
     reload();
 }
 
+void CSVDocument::replaceCSVRows(const CSVRowList &oldRows, const CSVRowList &newRows)
+{
+    registerUndo([this, oldRows, newRows] { replaceCSVRows(newRows, oldRows); });
+    m_rows.replace(oldRows, newRows);
+    reload();
+}
+
 void CSVDocument::insertCSVRow(const CSVRowPtr &row, qint64 index)
 {
     registerUndo([this, row] { removeCSVRow(row); });
@@ -504,6 +511,12 @@ void CSVDocument::setStringValue(const QString &value, const CSVRowPtr &row, qin
     const QString previous = row->at(position);
     registerUndo([this, previous, row, position] { setStringValue(previous, row, position); });
     row->set(position, value);
+    reload();
+}
+
+void CSVDocument::setStringValues(const CSVCellBlock &cells)
+{
+    registerUndo([this, previous = cells.exchange()] { setStringValues(previous); });
     reload();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CSVCellBlock.h"
 #include "CSVFindReplaceState.h"
 #include "CSVImportExportPreset.h"
 #include "CSVReadFailure.h"
@@ -149,6 +150,9 @@ public:
     // A loop of removeCSVRow would search and move the rows once per row.
     void removeCSVRows(const CSVRowList &rows);
     void replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow);
+    // Puts each new row in the place of the old row at its index, in the rows and in the
+    // filtered list, as one change: one pass, however many rows.
+    void replaceCSVRows(const CSVRowList &oldRows, const CSVRowList &newRows);
     void insertCSVRow(const CSVRowPtr &row, qint64 index);
     void insertCSVRows(const CSVRowList &rows, qint64 index);
     void insertCSVRowsAtIndexes(const CSVRowList &rows, const IndexSet &indexes);
@@ -164,6 +168,9 @@ public:
     // Cell primitive. A cell past the end of a short row first extends the row with empty
     // cells (not undoable), so undo restores the empty text.
     void setStringValue(const QString &value, const CSVRowPtr &row, qint64 position);
+    // The same for a block of cells as one change; its undo keeps the old texts as compactly
+    // as the rows keep theirs.
+    void setStringValues(const CSVCellBlock &cells);
 
     // Data source of the table; column indexes are display positions, rows visible rows.
     qint64 numberOfRowsInTableView();

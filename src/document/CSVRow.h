@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CSVRowBuilder;
@@ -30,6 +31,12 @@ public:
     explicit CSVRow(const CSVRowBuilder &builder, CSVRowSlabs *slabs = nullptr);
     CSVRow(const CSVRow &other);
     CSVRow &operator=(const CSVRow &other);
+    CSVRow(CSVRow &&other) noexcept : m_block(std::exchange(other.m_block, nullptr)) {}
+    CSVRow &operator=(CSVRow &&other) noexcept
+    {
+        std::swap(m_block, other.m_block);
+        return *this;
+    }
     ~CSVRow();
 
     qsizetype count() const;

@@ -128,6 +128,25 @@ CSVRowList CSVRowStore::take(const IndexSet &indexes)
     return takeRowsAt(m_rows, indexes);
 }
 
+void CSVRowStore::replace(const CSVRowList &oldRows, const CSVRowList &newRows)
+{
+    Q_ASSERT(oldRows.size() == newRows.size());
+    std::unordered_map<const CSVRow *, const CSVRowPtr *> replacements;
+    replacements.reserve(oldRows.size());
+    for (size_t i = 0; i < oldRows.size(); ++i)
+        replacements.emplace(oldRows[i].get(), &newRows[i]);
+    const auto replaceIn = [&replacements](CSVRowList &list) {
+        for (CSVRowPtr &row : list) {
+            const auto found = replacements.find(row.get());
+            if (found != replacements.end())
+                row = *found->second;
+        }
+    };
+    replaceIn(m_rows);
+    if (m_filteredRows)
+        replaceIn(*m_filteredRows);
+}
+
 qint64 CSVRowStore::removeFromFilter(const CSVRowPtr &row)
 {
     if (!m_filteredRows)

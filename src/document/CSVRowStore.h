@@ -42,6 +42,8 @@ public:
     CSVRowList take(qint64 location, qint64 length);
     CSVRowList take(const IndexSet &indexes);
     void replace(qint64 index, CSVRowPtr row) { m_rows.at(size_t(index)) = std::move(row); }
+    // Puts the i-th new row where the i-th old row stands, in the rows and the filtered list.
+    void replace(const CSVRowList &oldRows, const CSVRowList &newRows);
 
     // The filtered list's share of a change to the rows. removeFromFilter answers the index the
     // row had there, or the not-found index.
