@@ -1,4 +1,5 @@
 #include "BenchCommands.h"
+#include "BenchContentCommands.h"
 #include "BenchDocumentArgument.h"
 #include "BenchIndexSets.h"
 #include "BenchUndoTiming.h"
@@ -58,5 +59,6 @@ int commandsCommand(const QStringList &arguments)
     timeChangeUndoRedo(out, "add a column", *document,
                        [&] { CSVColumnCommands::addNewColumn(*document); });
     timeFittingWidths(out, *document);
+    timeContentCommands(out, *document);
     return 0;
 }
