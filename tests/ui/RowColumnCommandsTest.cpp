@@ -3,8 +3,12 @@
 #include "ui/CSVTableView.h"
 #include "ui/ColumnTitlePanel.h"
 #include "ui/DocumentWindow.h"
+#include "ui/FillColumnsSheet.h"
 #include "ui/InsertColumnsSheet.h"
 #include "ui/InsertRowsSheet.h"
+#include "ui/MergeColumnsSheet.h"
+#include "ui/RadioChoices.h"
+#include "ui/SortRowsSheet.h"
 #include "ui/TableCellWidthMeasure.h"
 #include "ui/commands/CommandAction.h"
 
@@ -18,8 +22,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -40,6 +47,24 @@ void type(QLineEdit *field, const QString &text)
 {
     field->selectAll();
     QTest::keyClicks(field, text);
+}
+
+// Drags the list's item at from with the mouse and drops it below the last item, as the
+// platform would deliver the gesture: the offscreen platform has no drag loop of its own.
+void dragToTheEnd(QListView *list, int from)
+{
+    QWidget *viewport = list->viewport();
+    const QModelIndex dragged = list->model()->index(from, 0);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, list->visualRect(dragged).center());
+    std::unique_ptr<QMimeData> data(list->model()->mimeData({dragged}));
+    const QRect last = list->visualRect(list->model()->index(list->model()->rowCount() - 1, 0));
+    const QPoint end(last.center().x(), last.bottom() - 1);
+    QDragEnterEvent enter(end, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(end, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &move);
+    QDropEvent drop(end, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &drop);
 }
 
 // The dialog a command opened on the window: a child, or the attached panel, a window of its
@@ -161,6 +186,48 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:Price 2:3 sel=/1 "
                    "undo=LSUDEditColumnTitle redo="},
+        DialogCase{"FillANumberSeriesAfterTheCells",
+                   {CommandId::FillSelectedColumns},
+                   selectColumn1,
+                   [](DocumentWindow &w) {
+                       auto *sheet = openDialog<FillColumnsSheet>(w);
+                       sheet->fillTabView()->setCurrentIndex(1);
+                       type(sheet->fillNumberStartField(), QStringLiteral("007"));
+                       click(sheet->fillNumberMatrix()->button(1));
+                       click(sheet->fillNumberInsertSeparatorButton());
+                       click(sheet->button(CommandSheet::s_confirmTag));
+                   },
+                   "a0,b0 007,c0|a1,b1 8,c1|a2,b2 9,c2 cols=0:1 1:2 2:3 sel=/1 "
+                   "undo=LSUDFillColumn redo="},
+        DialogCase{"SortDescendingThenByAnotherColumn",
+                   {CommandId::SortRows},
+                   selectNothing,
+                   [](DocumentWindow &w) {
+                       auto *sheet = openDialog<SortRowsSheet>(w);
+                       sheet->sortByColumnPopupButton()->setCurrentIndex(1);
+                       click(sheet->ascendingMatrix()->button(SortRowsSheet::s_descendingTag));
+                       sheet->sortByColumnPopupButton(1)->setCurrentIndex(3);
+                       click(sheet->compareNumbersButton());
+                       click(sheet->button(CommandSheet::s_confirmTag));
+                   },
+                   "a2,b2,c2|a1,b1,c1|a0,b0,c0 cols=0:1 1:2 2:3 sel=/ "
+                   "undo=LSUDSortRows redo="},
+        DialogCase{"MergeInADraggedOrder",
+                   {CommandId::MergeSelectedColumns},
+                   [](CSVDocument &d) {
+                       d.selectColumnIndexes({0, 1, 2}, false);
+                   },
+                   [](DocumentWindow &w) {
+                       auto *sheet = openDialog<MergeColumnsSheet>(w);
+                       dragToTheEnd(sheet->mergeOrderingTableView(), 0);
+                       sheet->mergeDestinationColumnPopup()->setCurrentIndex(1);
+                       click(sheet->mergeSeparatorMatrix()->button(2));
+                       type(sheet->mergeSeparatorTextField(), QStringLiteral("+"));
+                       click(sheet->mergeRemoveSourceColumnsButton());
+                       click(sheet->button(CommandSheet::s_confirmTag));
+                   },
+                   "a0,b0+c0+a0,c0|a1,b1+c1+a1,c1|a2,b2+c2+a2,c2 cols=1:2 sel=/0 "
+                   "undo=LSUDMergeColumns redo="},
         DialogCase{"ConfirmTheRowRemovalAndSilenceIt",
                    {CommandId::RemoveSelectedRows},
                    selectRow1,

@@ -7,16 +7,22 @@
 #include "ui/DocumentRereading.h"
 #include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
+#include "ui/FillColumnsSheet.h"
 #include "ui/InsertColumnsSheet.h"
 #include "ui/InsertRowsSheet.h"
+#include "ui/MergeColumnsSheet.h"
 #include "ui/RemovalQuestion.h"
+#include "ui/SortRowsSheet.h"
 #include "ui/TableCellWidthMeasure.h"
 
 #include "document/CSVDocument.h"
 #include "document/commands/CSVColumnCommands.h"
 #include "document/commands/CSVColumnWidths.h"
+#include "document/commands/CSVConvertContent.h"
 #include "document/commands/CSVRowCommands.h"
 #include "document/commands/CSVSelectionCommands.h"
+#include "document/commands/CSVShiftContent.h"
+#include "document/commands/CSVTextConversion.h"
 
 #include <QMetaEnum>
 #include <QtDebug>
@@ -169,6 +175,26 @@ Command::WindowAction alignColumns(TextAlignment alignment)
     };
 }
 
+Command::WindowAction convertColumns(CSVTextConversion::Tag tag)
+{
+    return [tag](Window &w, const Sender &) {
+        CSVConvertContent::convertColumnContent(w.document(), tag);
+    };
+}
+
+// Shifting or rotating: towards the first shown column (tag 0) or the last (tag 1).
+Command::WindowAction moveCells(void (*move)(CSVDocument &, int), int tag)
+{
+    return [move, tag](Window &w, const Sender &) { move(w.document(), tag); };
+}
+
+// A sheet that opens on the window for its document.
+template<class Sheet>
+Command::WindowAction openSheet()
+{
+    return [](Window &w, const Sender &) { Sheet::beginSheet(&w, w.document()); };
+}
+
 void fitColumnWidths(Window &w, void (*fit)(CSVDocument &, const CSVCellWidthMeasure &))
 {
     fit(w.document(), TableCellWidthMeasure(w.tableView()));
@@ -251,8 +277,7 @@ std::vector<Command> declarations()
         // Table
         {Id::AddNewRow, "LSMenuAddRow", {}, {"AddRow", "rowAdd"}, changesTable,
          onDocument(CSVRowCommands::addNewRow)},
-        {Id::InsertRows, "LSMenuInsertRows", {}, {}, changesTable,
-         onWindow([](Window &w) { InsertRowsSheet::beginSheet(&w, w.document()); })},
+        {Id::InsertRows, "LSMenuInsertRows", {}, {}, changesTable, openSheet<InsertRowsSheet>()},
         {Id::RemoveSelectedRows, "LSMenuRemoveRows", {}, {"RemoveRow", "rowRemove"},
          onSelectedRows,
          onWindow([](Window &w) { RemovalQuestion::ask(&w, w.document(), Kind::Rows); })},
@@ -261,7 +286,7 @@ std::vector<Command> declarations()
         {Id::AddNewColumn, "LSMenuAddColumn", {}, {"AddColumn", "columnAdd"}, changesTable,
          onDocument(CSVColumnCommands::addNewColumn)},
         {Id::InsertColumns, "LSMenuInsertColumns", {}, {}, changesTable,
-         onWindow([](Window &w) { InsertColumnsSheet::beginSheet(&w, w.document()); })},
+         openSheet<InsertColumnsSheet>()},
         {Id::RemoveSelectedColumns, "LSMenuRemoveColumns", {}, {"RemoveColumn", "columnRemove"},
          removesColumns,
          onWindow([](Window &w) { RemovalQuestion::ask(&w, w.document(), Kind::Columns); })},
@@ -273,18 +298,29 @@ std::vector<Command> declarations()
         {Id::AlignCenter, "LSCTMCenter", {}, {}, alignsColumns,
          alignColumns(TextAlignment::Center)},
         {Id::AlignRight, "LSCTMRight", {}, {}, alignsColumns, alignColumns(TextAlignment::Right)},
-        {Id::ConvertToUppercase, "LSCTMConvertUppercase", {}, {}, onSelectedColumns, notBuilt},
-        {Id::ConvertToLowercase, "LSCTMConvertLowercase", {}, {}, onSelectedColumns, notBuilt},
-        {Id::ConvertToCapitalized, "LSCTMConvertCapitalize", {}, {}, onSelectedColumns, notBuilt},
-        {Id::ConvertTrimSpaces, "LSCTMConvertTrimSpaces", {}, {}, onSelectedColumns, notBuilt},
-        {Id::EmptyColumnContent, "LSCTMEmpty", {}, {}, onSelectedColumns, notBuilt},
-        {Id::FillSelectedColumns, "LSMenuFillColumns", {}, {}, onSelectedColumns, notBuilt},
-        {Id::MergeSelectedColumns, "LSMenuMergeColumns", {}, {}, onTwoColumns, notBuilt},
-        {Id::SortRows, "LSMenuSortRows", {}, {}, always, notBuilt},
-        {Id::ShiftContentLeft, "LSMenuLeft", {}, {}, onSelectedRows, notBuilt},
-        {Id::ShiftContentRight, "LSMenuRight", {}, {}, onSelectedRows, notBuilt},
-        {Id::RotateContentLeft, "LSMenuLeft", {}, {}, onSelectedRows, notBuilt},
-        {Id::RotateContentRight, "LSMenuRight", {}, {}, onSelectedRows, notBuilt},
+        {Id::ConvertToUppercase, "LSCTMConvertUppercase", {}, {}, onSelectedColumns,
+         convertColumns(CSVTextConversion::Uppercase)},
+        {Id::ConvertToLowercase, "LSCTMConvertLowercase", {}, {}, onSelectedColumns,
+         convertColumns(CSVTextConversion::Lowercase)},
+        {Id::ConvertToCapitalized, "LSCTMConvertCapitalize", {}, {}, onSelectedColumns,
+         convertColumns(CSVTextConversion::Capitalize)},
+        {Id::ConvertTrimSpaces, "LSCTMConvertTrimSpaces", {}, {}, onSelectedColumns,
+         convertColumns(CSVTextConversion::TrimSpaces)},
+        {Id::EmptyColumnContent, "LSCTMEmpty", {}, {}, onSelectedColumns,
+         convertColumns(CSVTextConversion::Empty)},
+        {Id::FillSelectedColumns, "LSMenuFillColumns", {}, {}, onSelectedColumns,
+         openSheet<FillColumnsSheet>()},
+        {Id::MergeSelectedColumns, "LSMenuMergeColumns", {}, {}, onTwoColumns,
+         openSheet<MergeColumnsSheet>()},
+        {Id::SortRows, "LSMenuSortRows", {}, {}, always, openSheet<SortRowsSheet>()},
+        {Id::ShiftContentLeft, "LSMenuLeft", {}, {}, onSelectedRows,
+         moveCells(CSVShiftContent::shiftContent, 0)},
+        {Id::ShiftContentRight, "LSMenuRight", {}, {}, onSelectedRows,
+         moveCells(CSVShiftContent::shiftContent, 1)},
+        {Id::RotateContentLeft, "LSMenuLeft", {}, {}, onSelectedRows,
+         moveCells(CSVShiftContent::rotateContent, 0)},
+        {Id::RotateContentRight, "LSMenuRight", {}, {}, onSelectedRows,
+         moveCells(CSVShiftContent::rotateContent, 1)},
         {Id::ShowDuplicateRows, "LSMenuShowDuplicateRows", {}, {}, always, notBuilt},
         {Id::RemoveDuplicateRows, "LSMenuRemoveDuplicateRows", {}, {}, changesTable, notBuilt},
         // View

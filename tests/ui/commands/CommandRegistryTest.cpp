@@ -18,7 +18,7 @@ std::string offered(const CommandState &state)
                   Id::DeselectAll, Id::Undo, Id::SaveDocument, Id::RevertDocumentToSaved,
                   Id::ReopenWithEncoding, Id::NewDocumentFromSelection, Id::AddNewRow,
                   Id::RemoveSelectedRows, Id::SelectedRowIsHeader, Id::RemoveSelectedColumns,
-                  Id::EditTitleOfSelectedColumn, Id::AlignLeft, Id::SortRows}) {
+                  Id::EditTitleOfSelectedColumn, Id::AlignLeft, Id::ShowDuplicateRows}) {
         if (CommandRegistry::isEnabled(id, state))
             names << commandName(id);
     }
@@ -67,7 +67,7 @@ const auto panelOpen = [](CommandState &s) {
 class CommandRulesTest : public ::testing::TestWithParam<RuleCase>
 {};
 
-// A command not built yet (SortRows) is never offered, whatever its rule says.
+// A command not built yet (ShowDuplicateRows) is never offered, whatever its rule says.
 TEST_P(CommandRulesTest, OffersTheCommandsWhoseRulesHold)
 {
     EXPECT_EQ(offered(GetParam().state), GetParam().offered);
