@@ -14,12 +14,14 @@ void timeChangeUndoRedo(QTextStream &out, const char *label, CSVDocument &docume
         UndoGroup group(undo);
         change();
     }
-    out << label << ": " << measurement.seconds() << " s, rows " << document.rowArrays().size();
+    out << label << ": " << measurement.secondsWithCpu() << ", rows "
+        << document.rowArrays().size();
     measurement.restart();
     undo.undo();
-    out << "; undo " << measurement.seconds() << " s, rows " << document.rowArrays().size();
+    out << "; undo " << measurement.secondsWithCpu() << ", rows " << document.rowArrays().size();
     measurement.restart();
     undo.redo();
-    out << "; redo " << measurement.seconds() << " s, rows " << document.rowArrays().size() << '\n';
+    out << "; redo " << measurement.secondsWithCpu() << ", rows " << document.rowArrays().size()
+        << '\n';
     undo.undo();
 }

@@ -2,6 +2,20 @@
 
 #include <sys/resource.h>
 
+#include <ctime>
+
+double Measurement::processCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+QString Measurement::secondsWithCpu() const
+{
+    return QStringLiteral("%1 s (cpu %2 s)").arg(seconds(), 0, 'f', 3).arg(cpuSeconds(), 0, 'f', 3);
+}
+
 qint64 Measurement::peakMemoryBytes()
 {
     rusage usage{};

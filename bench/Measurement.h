@@ -7,10 +7,19 @@
 class Measurement
 {
 public:
-    Measurement() { m_timer.start(); }
+    Measurement() { restart(); }
 
     double seconds() const { return m_timer.nsecsElapsed() / 1e9; }
-    void restart() { m_timer.restart(); }
+    // The processor time the process used meanwhile: on a busy machine the part of the wall
+    // time that is the program's own.
+    double cpuSeconds() const { return processCpuSeconds() - m_cpuStart; }
+    void restart()
+    {
+        m_timer.restart();
+        m_cpuStart = processCpuSeconds();
+    }
+    // "0.41 s (cpu 0.40 s)".
+    QString secondsWithCpu() const;
 
     // Peak resident set size of the whole process so far, in bytes.
     static qint64 peakMemoryBytes();
@@ -21,5 +30,8 @@ public:
     static QString writeFigures(qint64 rows, qint64 bytes, double seconds);
 
 private:
+    static double processCpuSeconds();
+
     QElapsedTimer m_timer;
+    double m_cpuStart = 0;
 };

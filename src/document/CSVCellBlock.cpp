@@ -17,19 +17,12 @@ CSVCellBlock CSVCellBlock::computed(const CSVRowList &rows, std::vector<qint64> 
                                     const CellText &text)
 {
     CSVRowBuilder texts;
-    std::u16string scratch;
     for (size_t index = 0; index < rows.size(); ++index) {
-        const CSVRow::TextView cells = rows[index]->textView(scratch);
         for (const qint64 position : positions)
-            texts.appendField(text(cells, qsizetype(index), position));
+            texts.appendField(text(*rows[index], qsizetype(index), position));
     }
     return CSVCellBlock(std::make_shared<const CSVRowList>(rows), std::move(positions),
                         CSVRow(texts));
-}
-
-QStringView CSVCellBlock::cellAt(const CSVRow::TextView &cells, qint64 position)
-{
-    return position < cells.count() ? cells.at(position) : QStringView();
 }
 
 CSVCellBlock CSVCellBlock::exchange() const
@@ -37,16 +30,13 @@ CSVCellBlock CSVCellBlock::exchange() const
     const qint64 longest = m_positions.empty() ? 0 : *std::ranges::max_element(m_positions) + 1;
     CSVRowBuilder previous;
     std::u16string scratch;
-    std::u16string rowScratch;
-    const CSVRow::TextView texts = m_texts->textView(scratch);
     qsizetype next = 0;
     for (const CSVRowPtr &row : *m_rows) {
         row->padTo(longest);
-        const CSVRow::TextView cells = row->textView(rowScratch);
-        for (const qint64 position : m_positions)
-            previous.appendField(cells.at(position));
-        for (const qint64 position : m_positions)
-            row->set(position, texts.at(next++));
+        for (const qint64 position : m_positions) {
+            previous.appendField(row->utf16At(position, scratch));
+            row->set(position, m_texts->utf16At(next++, scratch));
+        }
     }
     return CSVCellBlock(m_rows, m_positions, CSVRow(previous));
 }

@@ -16,17 +16,15 @@ public:
     CSVCellBlock(std::shared_ptr<const CSVRowList> rows, std::vector<qint64> positions,
                  CSVRow texts);
 
-    // The new text of a cell from its row's cells (the cell itself may lie past the end of a
-    // short row), the row's index among the rows and the cell's position. The view answered
-    // must stay valid until the next call.
+    // The new text of a cell from its row (the cell itself may lie past the end of a short
+    // row), the row's index among the rows and the cell's position. The view answered must stay
+    // valid until the next call.
     using CellText =
-        std::function<QStringView(const CSVRow::TextView &cells, qsizetype row, qint64 position)>;
+        std::function<QStringView(const CSVRow &row, qsizetype rowIndex, qint64 position)>;
     // The block of every row at the positions, with the texts text answers, asked for row by row
     // and position by position in the order given.
     static CSVCellBlock computed(const CSVRowList &rows, std::vector<qint64> positions,
                                  const CellText &text);
-    // The cell at position, or the empty text past the end of the row.
-    static QStringView cellAt(const CSVRow::TextView &cells, qint64 position);
 
     // Writes the texts into the rows, a short row first growing to hold the cells, and answers
     // the block of the texts it replaced.

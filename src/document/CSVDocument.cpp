@@ -380,10 +380,16 @@ void CSVDocument::replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow
     reload();
 }
 
-void CSVDocument::replaceCSVRows(const CSVRowList &oldRows, const CSVRowList &newRows)
+void CSVDocument::replaceCSVRows(CSVRowList oldRows, CSVRowList newRows)
 {
-    registerUndo([this, oldRows, newRows] { replaceCSVRows(newRows, oldRows); });
-    m_rows.replace(oldRows, newRows);
+    replaceRows(std::make_shared<const CSVRowList>(std::move(oldRows)),
+                std::make_shared<const CSVRowList>(std::move(newRows)));
+}
+
+void CSVDocument::replaceRows(const SharedRows &oldRows, const SharedRows &newRows)
+{
+    registerUndo([this, oldRows, newRows] { replaceRows(newRows, oldRows); });
+    m_rows.replace(*oldRows, *newRows);
     reload();
 }
 
@@ -435,10 +441,11 @@ void CSVDocument::insertCSVRowsAtIndexes(const CSVRowList &rows, const IndexSet 
     updateUI();
 }
 
-void CSVDocument::setRowsArrayUndoable(const CSVRowList &rows)
+void CSVDocument::setRowsArrayUndoable(CSVRowList rows)
 {
-    registerUndo([this, previous = m_rows.rows()] { setRowsArrayUndoable(previous); });
-    m_rows.setRows(rows);
+    // Moved, not copied: copying touches the reference count of every row.
+    const auto previous = std::make_shared<const CSVRowList>(m_rows.exchangeRows(std::move(rows)));
+    registerUndo([this, previous] { setRowsArrayUndoable(*previous); });
     reload();
     updateUI();
 }

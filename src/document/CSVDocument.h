@@ -152,11 +152,11 @@ public:
     void replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow);
     // Puts each new row in the place of the old row at its index, in the rows and in the
     // filtered list, as one change: one pass, however many rows.
-    void replaceCSVRows(const CSVRowList &oldRows, const CSVRowList &newRows);
+    void replaceCSVRows(CSVRowList oldRows, CSVRowList newRows);
     void insertCSVRow(const CSVRowPtr &row, qint64 index);
     void insertCSVRows(const CSVRowList &rows, qint64 index);
     void insertCSVRowsAtIndexes(const CSVRowList &rows, const IndexSet &indexes);
-    void setRowsArrayUndoable(const CSVRowList &rows);
+    void setRowsArrayUndoable(CSVRowList rows);
 
     // Column primitives. Indexes are display positions; a column is found by its identifier.
     void removeTableColumn(const CSVTableColumn &column);
@@ -220,6 +220,9 @@ private:
     void reload();
     void afterRowsInserted(qint64 index, qint64 count);
     void reinsertCSVRow(const CSVRowPtr &row, qint64 index, qint64 filterIndex);
+    // The lists are shared with the inverse: a million rows are not copied for each step.
+    using SharedRows = std::shared_ptr<const CSVRowList>;
+    void replaceRows(const SharedRows &oldRows, const SharedRows &newRows);
     void reinsertCSVRows(const CSVRowList &rows, const CSVRowList &filtered,
                          const CSVRowStore::Positions &positions);
     void insertColumn(const CSVTableColumn &column, qint64 index);

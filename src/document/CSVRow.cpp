@@ -46,6 +46,11 @@ const char *text(const quint32 *block)
     return reinterpret_cast<const char *>(block + 1 + cellCount(block));
 }
 
+char *text(quint32 *block)
+{
+    return reinterpret_cast<char *>(block + 1 + cellCount(block));
+}
+
 size_t blockBytes(qsizetype count, qsizetype length, bool wide)
 {
     return sizeof(quint32) * size_t(1 + count) + size_t(length) * (wide ? 2 : 1);
@@ -231,6 +236,19 @@ CSVRow::TextView CSVRow::textView(std::u16string &scratch) const
     return view;
 }
 
+QStringView CSVRow::utf16At(qsizetype index, std::u16string &scratch) const
+{
+    if (index < 0 || index >= count())
+        return {};
+    const quint32 begin = cellBegin(m_block, index);
+    const qsizetype length = cellEnd(m_block, index) - begin;
+    if (isWide(m_block))
+        return QStringView(reinterpret_cast<const char16_t *>(text(m_block)) + begin, length);
+    const auto *bytes = reinterpret_cast<const uchar *>(text(m_block)) + begin;
+    scratch.assign(bytes, bytes + length);
+    return QStringView(scratch.data(), length);
+}
+
 QAnyStringView CSVRow::view(qsizetype index) const
 {
     Q_ASSERT(index >= 0 && index < count());
@@ -253,6 +271,16 @@ QStringList CSVRow::cells() const
 void CSVRow::set(qsizetype index, QStringView text)
 {
     Q_ASSERT(index >= 0 && index < count());
+    // A text as long as the old one (a change of case, mostly) is written over it: a million
+    // cells change without a million allocations.
+    const quint32 begin = cellBegin(m_block, index);
+    const auto *chars = reinterpret_cast<const char16_t *>(text.utf16());
+    const bool wide = isWide(m_block);
+    if (cellEnd(m_block, index) - begin == text.size() &&
+        (wide || !needsWide(chars, text.size()))) {
+        copyChars(chars, text.size(), ::text(m_block) + begin * (wide ? 2 : 1), wide);
+        return;
+    }
     splice(index, 1, &text, 1);
 }
 

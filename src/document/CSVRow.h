@@ -65,6 +65,10 @@ public:
         qsizetype m_count = 0;
     };
     TextView textView(std::u16string &scratch) const;
+    // The cell at index, or the empty text past the end, as UTF-16: a view of the row's own text
+    // when the row is stored as UTF-16, else of the cell widened into scratch. Valid until the
+    // row changes or scratch is used again.
+    QStringView utf16At(qsizetype index, std::u16string &scratch) const;
     QStringList cells() const;
 
     void set(qsizetype index, QStringView text);

@@ -72,6 +72,28 @@ IndexSet indexesIn(const CSVRowList &list, const CSVRowList &wanted)
     return indexes;
 }
 
+// Rows usually come in the order they stand in the list (a selection does), and one walk
+// replaces them; the rest are looked up in a map.
+void replaceRowsIn(CSVRowList &list, const CSVRowList &oldRows, const CSVRowList &newRows)
+{
+    size_t next = 0;
+    for (size_t i = 0; i < list.size() && next < oldRows.size(); ++i) {
+        if (list[i] == oldRows[next])
+            list[i] = newRows[next++];
+    }
+    if (next == oldRows.size())
+        return;
+    std::unordered_map<const CSVRow *, const CSVRowPtr *> replacements;
+    replacements.reserve(oldRows.size() - next);
+    for (size_t i = next; i < oldRows.size(); ++i)
+        replacements.emplace(oldRows[i].get(), &newRows[i]);
+    for (CSVRowPtr &row : list) {
+        const auto found = replacements.find(row.get());
+        if (found != replacements.end())
+            row = *found->second;
+    }
+}
+
 } // namespace
 
 qint64 CSVRowStore::indexOf(const CSVRowPtr &row) const
@@ -131,20 +153,9 @@ CSVRowList CSVRowStore::take(const IndexSet &indexes)
 void CSVRowStore::replace(const CSVRowList &oldRows, const CSVRowList &newRows)
 {
     Q_ASSERT(oldRows.size() == newRows.size());
-    std::unordered_map<const CSVRow *, const CSVRowPtr *> replacements;
-    replacements.reserve(oldRows.size());
-    for (size_t i = 0; i < oldRows.size(); ++i)
-        replacements.emplace(oldRows[i].get(), &newRows[i]);
-    const auto replaceIn = [&replacements](CSVRowList &list) {
-        for (CSVRowPtr &row : list) {
-            const auto found = replacements.find(row.get());
-            if (found != replacements.end())
-                row = *found->second;
-        }
-    };
-    replaceIn(m_rows);
+    replaceRowsIn(m_rows, oldRows, newRows);
     if (m_filteredRows)
-        replaceIn(*m_filteredRows);
+        replaceRowsIn(*m_filteredRows, oldRows, newRows);
 }
 
 qint64 CSVRowStore::removeFromFilter(const CSVRowPtr &row)

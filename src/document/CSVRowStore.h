@@ -5,6 +5,7 @@
 #include "foundation/IndexSet.h"
 
 #include <optional>
+#include <utility>
 
 // The rows of a document and, while a search filter or the duplicate-rows view is in force, the
 // filtered list: the very same row objects, in the order of the rows. Changes here are plain;
@@ -14,6 +15,8 @@ class CSVRowStore
 public:
     const CSVRowList &rows() const { return m_rows; }
     void setRows(CSVRowList rows) { m_rows = std::move(rows); }
+    // Takes rows and answers the rows it had.
+    CSVRowList exchangeRows(CSVRowList rows) { return std::exchange(m_rows, std::move(rows)); }
     qint64 count() const { return qint64(m_rows.size()); }
     const CSVRowPtr &at(qint64 index) const { return m_rows.at(size_t(index)); }
 

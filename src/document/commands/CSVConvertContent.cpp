@@ -20,9 +20,10 @@ void convertColumnContent(CSVDocument &document, int tag)
     std::vector<qint64> positions = selectedColumnPositions(document);
     if (positions.empty())
         return;
+    std::u16string cell;
     std::u16string converted;
-    const auto text = [tag, &converted](const CSVRow::TextView &cells, qsizetype, qint64 position) {
-        return CSVTextConversion::convert(tag, CSVCellBlock::cellAt(cells, position), converted);
+    const auto text = [&](const CSVRow &row, qsizetype, qint64 position) {
+        return CSVTextConversion::convert(tag, row.utf16At(position, cell), converted);
     };
     UndoGroup group(document.undoManager());
     document.setStringValues(

@@ -54,9 +54,11 @@ public:
         if (row == 0 || m_step <= 0)
             return m_start;
         // Saturates rather than wraps: a series never turns negative by itself.
-        const __int128 value = __int128(m_counter) + __int128(m_step) * row;
-        constexpr qint64 s_max = std::numeric_limits<qint64>::max();
-        return QString::number(value > s_max ? s_max : qint64(value));
+        qint64 value = 0;
+        if (__builtin_mul_overflow(m_step, qint64(row), &value) ||
+            __builtin_add_overflow(value, m_counter, &value))
+            value = std::numeric_limits<qint64>::max();
+        return QString::number(value);
     }
 
 private:
@@ -80,12 +82,13 @@ void close(CSVDocument &document, const Options &options, bool confirmed)
     QString rowValue;
     qsizetype valueRow = -1;
     QString text;
-    const auto cellText = [&](const CSVRow::TextView &cells, qsizetype row, qint64 position) {
+    std::u16string scratch;
+    const auto cellText = [&](const CSVRow &source, qsizetype row, qint64 position) {
         if (row != valueRow) {
             rowValue = value.forRow(row);
             valueRow = row;
         }
-        const QStringView old = CSVCellBlock::cellAt(cells, position);
+        const QStringView old = source.utf16At(position, scratch);
         text.truncate(0);
         if (mode == Options::Mode::Append)
             text.append(old).append(separator).append(rowValue);

@@ -60,12 +60,13 @@ void mergeCells(CSVDocument &document, const Options &options)
         sources.push_back(entry.identifier.toLongLong());
     const QString separator = separatorOf(options);
     QString merged;
-    const auto cellText = [&](const CSVRow::TextView &cells, qsizetype, qint64) {
+    std::u16string scratch;
+    const auto cellText = [&](const CSVRow &row, qsizetype, qint64) {
         merged.truncate(0);
         for (size_t i = 0; i < sources.size(); ++i) {
             if (i > 0)
                 merged.append(separator);
-            merged.append(CSVCellBlock::cellAt(cells, sources[i]));
+            merged.append(row.utf16At(sources[i], scratch));
         }
         return QStringView(merged);
     };

@@ -80,7 +80,7 @@ std::vector<qint64> shownPositions(const CSVDocument &document)
 
 void moveContent(CSVDocument &document, Move move, int tag, const QString &stepName)
 {
-    const CSVRowList rows = document.selectedRows();
+    CSVRowList rows = document.selectedRows();
     if (rows.empty())
         return;
     RowMover mover(shownPositions(document), move, tag == 0);
@@ -89,7 +89,7 @@ void moveContent(CSVDocument &document, Move move, int tag, const QString &stepN
     for (const CSVRowPtr &row : rows)
         moved.push_back(mover.moved(*row));
     UndoGroup group(document.undoManager());
-    document.replaceCSVRows(rows, moved);
+    document.replaceCSVRows(std::move(rows), std::move(moved));
     document.undoManager().setActionName(stepName);
 }
 

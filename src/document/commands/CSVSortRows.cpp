@@ -5,7 +5,6 @@
 #include "document/CSVDocument.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace CSVSortRows {
 
@@ -43,14 +42,26 @@ std::vector<SortKey> sortKeys(const CSVRowList &rows, const Options &options)
     return keys;
 }
 
+// A row to sort with the prefix of its first key at hand: most comparisons end there, without
+// a look into the keys.
+struct Entry
+{
+    quint64 prefix;
+    size_t row;
+};
+
 CSVRowList sorted(const CSVRowList &rows, const Options &options)
 {
     const std::vector<SortKey> keys = sortKeys(rows, options);
-    std::vector<size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), size_t(0));
-    std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
+    std::vector<Entry> entries(rows.size());
+    for (size_t row = 0; row < rows.size(); ++row)
+        entries[row] = {keys.front().keys.prefix(row), row};
+    const bool ascending = keys.front().ascending;
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        if (a.prefix != b.prefix)
+            return ascending ? a.prefix < b.prefix : a.prefix > b.prefix;
         for (const SortKey &key : keys) {
-            const int comparison = key.keys.compare(a, b);
+            const int comparison = key.keys.compare(a.row, b.row);
             if (comparison != 0)
                 return key.ascending ? comparison < 0 : comparison > 0;
         }
@@ -58,8 +69,8 @@ CSVRowList sorted(const CSVRowList &rows, const Options &options)
     });
     CSVRowList list;
     list.reserve(rows.size());
-    for (const size_t index : order)
-        list.push_back(rows[index]);
+    for (const Entry &entry : entries)
+        list.push_back(rows[entry.row]);
     return list;
 }
 
