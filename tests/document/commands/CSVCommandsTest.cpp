@@ -1,3 +1,5 @@
+#include "CSVCommandTest.h"
+
 #include "document/DocumentState.h"
 
 #include "document/CSVDocument.h"
@@ -14,16 +16,43 @@
 
 #include <functional>
 
-namespace {
-
-// Rows "a0,b0,c0", "a1,b1,c1", ... shown in three columns "1" to "3".
-CSVRowList numberedRows(int count)
+QStringList numberedLines(int count)
 {
     QStringList lines;
     for (int i = 0; i < count; ++i)
         lines << QStringLiteral("a%1,b%1,c%1").arg(i);
-    return DocumentState::makeRows(lines);
+    return lines;
 }
+
+void CSVCommandTest::SetUp()
+{
+    m_document.setRowArrays(DocumentState::makeRows(GetParam().lines));
+    m_document.setNumberOfColumns(3);
+    m_document.buildTableViewColumns();
+    {
+        UndoGroup group(m_document.undoManager());
+        GetParam().setup(m_document);
+    }
+    m_document.undoManager().removeAllActions();
+}
+
+// Whole state after the command and after its undo; redo gives back the state after the
+// command (the selection aside, which undo and redo leave to the primitives).
+TEST_P(CSVCommandTest, ChangesThenUndoesAndRedoesAsOneNamedStep)
+{
+    const CommandCase &c = GetParam();
+    UndoManager &undo = m_document.undoManager();
+    c.command(m_document);
+    EXPECT_EQ(DocumentState::full(m_document), c.after);
+    const std::string after = DocumentState::withSteps(m_document);
+
+    undo.undo();
+    EXPECT_EQ(DocumentState::full(m_document), c.afterUndo);
+    undo.redo();
+    EXPECT_EQ(DocumentState::withSteps(m_document), after);
+}
+
+namespace {
 
 void removeSelected(CSVDocument &document, CSVRemoval::Kind kind)
 {
@@ -51,51 +80,6 @@ void insertColumns(CSVDocument &document, qint32 count, ColumnPlacement placemen
     CSVInsertColumns::close(document, options, true);
 }
 
-struct CommandCase
-{
-    const char *name;
-    int rowCount;
-    // Filters, selects or moves columns before the command; this is not part of its step.
-    std::function<void(CSVDocument &)> setup;
-    std::function<void(CSVDocument &)> command;
-    const char *after;
-    const char *afterUndo;
-};
-
-class CSVCommandTest : public ::testing::TestWithParam<CommandCase>
-{
-protected:
-    void SetUp() override
-    {
-        m_document.setRowArrays(numberedRows(GetParam().rowCount));
-        m_document.setNumberOfColumns(3);
-        m_document.buildTableViewColumns();
-        {
-            UndoGroup group(m_document.undoManager());
-            GetParam().setup(m_document);
-        }
-        m_document.undoManager().removeAllActions();
-    }
-
-    CSVDocument m_document;
-};
-
-// Whole state after the command and after its undo; redo gives back the state after the
-// command (the selection aside, which undo and redo leave to the primitives).
-TEST_P(CSVCommandTest, ChangesThenUndoesAndRedoesAsOneNamedStep)
-{
-    const CommandCase &c = GetParam();
-    UndoManager &undo = m_document.undoManager();
-    c.command(m_document);
-    EXPECT_EQ(DocumentState::full(m_document), c.after);
-    const std::string after = DocumentState::withSteps(m_document);
-
-    undo.undo();
-    EXPECT_EQ(DocumentState::full(m_document), c.afterUndo);
-    undo.redo();
-    EXPECT_EQ(DocumentState::withSteps(m_document), after);
-}
-
 const auto noSetup = [](CSVDocument &) {};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Undo takes back the shown column only: the cells and the used position stay, so the
         // next column after one of four was removed is "5", and after an undone one, "6".
-        CommandCase{"AddColumnNumbersAfterEveryUsedPosition", 1,
+        CommandCase{"AddColumnNumbersAfterEveryUsedPosition", numberedLines(1),
                     [](CSVDocument &d) {
                         d.selectColumnIndexes({1}, false);
                         removeSelected(d, CSVRemoval::Kind::Columns);
@@ -115,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "a0,b0,c0,, cols=0:1 2:3 4:5 sel=/2 undo=LSUDAddColumn redo=",
                     "a0,b0,c0,, cols=0:1 2:3 sel=/ undo= redo=LSUDAddColumn"},
-        CommandCase{"RemoveRowsUnderAFilterPutsThemBackInBothLists", 4,
+        CommandCase{"RemoveRowsUnderAFilterPutsThemBackInBothLists", numberedLines(4),
                     [](CSVDocument &d) {
                         const CSVRowList &r = d.rowArrays();
                         d.setFilteredRowArrays(CSVRowList{r[1], r[2], r[3]});
@@ -127,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3 filtered=a1,b1,c1|a2,b2,c2|a3,b3,c3 "
                     "cols=0:1 1:2 2:3 sel=0 2/ undo= redo=LSUDRemoveRow"},
         // Each column takes the cell at its own position, not at its place on screen.
-        CommandCase{"HeaderFromARowOfAReorderedTable", 3,
+        CommandCase{"HeaderFromARowOfAReorderedTable", numberedLines(3),
                     [](CSVDocument &d) {
                         d.moveTableColumn(2, 0);
                         d.selectRowIndexes({1}, false);
@@ -139,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "undo= redo=LSUDSelectedRowIsHeader"},
         // Rows 4 and 7 are selected: three empty rows go in at 4, and the former row 4 moves
         // to 7.
-        CommandCase{"InsertThreeRowsBeforeTheFirstSelected", 8,
+        CommandCase{"InsertThreeRowsBeforeTheFirstSelected", numberedLines(8),
                     [](CSVDocument &d) {
                         d.selectRowIndexes({4, 7}, false);
                     },
@@ -148,13 +132,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "a7,b7,c7 cols=0:1 1:2 2:3 sel=4 5 6 7/ undo=LSUDInsertRows redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|a4,b4,c4|a5,b5,c5|a6,b6,c6|a7,b7,c7 "
                     "cols=0:1 1:2 2:3 sel=7/ undo= redo=LSUDInsertRows"},
-        CommandCase{"InsertTwoColumnsAfterDisplayPositionOne", 2,
+        CommandCase{"InsertTwoColumnsAfterDisplayPositionOne", numberedLines(2),
                     [](CSVDocument &d) { d.moveTableColumn(0, 2); },
                     [](CSVDocument &d) { insertColumns(d, 2, ColumnPlacement::AfterColumn, 1); },
                     "a0,b0,c0,,|a1,b1,c1,, cols=1:2 2:3 3:4 4:5 0:1 sel=/2 3 "
                     "undo=LSUDAddColumn redo=",
                     "a0,b0,c0,,|a1,b1,c1,, cols=1:2 2:3 0:1 sel=/ undo= redo=LSUDAddColumn"},
-        CommandCase{"EmptyTitle", 1, noSetup,
+        CommandCase{"EmptyTitle", numberedLines(1), noSetup,
                     [](CSVDocument &d) {
                         CSVColumnCommands::setTitle(d, d.tableColumns().at(1), QString());
                     },
@@ -187,7 +171,7 @@ TEST_P(CSVRemovalQuestionTest, StoresTheTickedBoxOnlyWhenConfirmed)
 {
     const SuppressionCase &c = GetParam();
     CSVDocument document;
-    document.setRowArrays(numberedRows(2));
+    document.setRowArrays(DocumentState::makeRows(numberedLines(2)));
     document.setNumberOfColumns(3);
     document.buildTableViewColumns();
     document.selectRowIndexes({1}, false);

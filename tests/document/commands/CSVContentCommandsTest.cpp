@@ -1,3 +1,5 @@
+#include "CSVCommandTest.h"
+
 #include "document/DocumentState.h"
 
 #include "document/CSVDocument.h"
@@ -53,51 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"Empty", Tag::Empty, u"abc", u""},
         ConversionCase{"UnknownTagEmpties", 7, u"abc", u""}),
     [](const auto &info) { return std::string(info.param.name); });
-
-// Rows "a0,b0,c0", "a1,b1,c1", ... unless the case brings its own; shown as columns "1" to "3".
-struct ContentCase
-{
-    const char *name;
-    QStringList lines;
-    // Filters, selects, removes or moves columns before the command; not part of its step.
-    std::function<void(CSVDocument &)> setup;
-    std::function<void(CSVDocument &)> command;
-    const char *after;
-    const char *afterUndo;
-    friend void PrintTo(const ContentCase &c, std::ostream *os) { *os << c.name; }
-};
-
-class CSVContentCommandTest : public ::testing::TestWithParam<ContentCase>
-{
-protected:
-    void SetUp() override
-    {
-        m_document.setRowArrays(DocumentState::makeRows(GetParam().lines));
-        m_document.setNumberOfColumns(3);
-        m_document.buildTableViewColumns();
-        {
-            UndoGroup group(m_document.undoManager());
-            GetParam().setup(m_document);
-        }
-        m_document.undoManager().removeAllActions();
-    }
-
-    CSVDocument m_document;
-};
-
-// Whole state after the command and after its undo; redo gives back the state after.
-TEST_P(CSVContentCommandTest, ChangesThenUndoesAndRedoesAsOneNamedStep)
-{
-    const ContentCase &c = GetParam();
-    UndoManager &undo = m_document.undoManager();
-    c.command(m_document);
-    EXPECT_EQ(DocumentState::withSteps(m_document), c.after);
-    const std::string after = DocumentState::withSteps(m_document);
-    undo.undo();
-    EXPECT_EQ(DocumentState::withSteps(m_document), c.afterUndo);
-    undo.redo();
-    EXPECT_EQ(DocumentState::withSteps(m_document), after);
-}
 
 const QStringList s_abc = {QStringLiteral("a,b,c"), QStringLiteral("d,e,f")};
 
@@ -169,14 +126,6 @@ std::function<void(CSVDocument &)> merge(std::vector<int> order, const char *des
     };
 }
 
-QStringList numberedLines(int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("a%1,b%1,c%1").arg(i);
-    return lines;
-}
-
 // Column "2" removed from the table: its cells stay in the rows, unshown.
 const auto hideSecondColumn = [](CSVDocument &d) {
     d.removeTableColumn(d.tableColumns().at(1));
@@ -184,9 +133,9 @@ const auto hideSecondColumn = [](CSVDocument &d) {
 };
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, CSVContentCommandTest,
+    ContentCommands, CSVCommandTest,
     ::testing::Values(
-        ContentCase{"UppercaseUnderAFilterChangesEveryRow", numberedLines(10),
+        CommandCase{"UppercaseUnderAFilterChangesEveryRow", numberedLines(10),
                     [](CSVDocument &d) {
                         const CSVRowList &r = d.rowArrays();
                         d.setFilteredRowArrays(CSVRowList{r[2], r[5], r[7]});
@@ -195,94 +144,95 @@ INSTANTIATE_TEST_SUITE_P(
                     convert(Tag::Uppercase),
                     "a0,B0,c0|a1,B1,c1|a2,B2,c2|a3,B3,c3|a4,B4,c4|a5,B5,c5|a6,B6,c6|a7,B7,c7|"
                     "a8,B8,c8|a9,B9,c9 filtered=a2,B2,c2|a5,B5,c5|a7,B7,c7 cols=0:1 1:2 2:3 "
-                    "undo=LSUDUppercaseData redo=",
+                    "sel=/1 undo=LSUDUppercaseData redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|a4,b4,c4|a5,b5,c5|a6,b6,c6|a7,b7,c7|"
                     "a8,b8,c8|a9,b9,c9 filtered=a2,b2,c2|a5,b5,c5|a7,b7,c7 cols=0:1 1:2 2:3 "
-                    "undo= redo=LSUDUppercaseData"},
-        ContentCase{"EmptyTwoColumnsOfAShortRow",
+                    "sel=/1 undo= redo=LSUDUppercaseData"},
+        CommandCase{"EmptyTwoColumnsOfAShortRow",
                     {QStringLiteral("a,b,c"), QStringLiteral("d")},
                     selectColumns({0, 2}),
                     convert(Tag::Empty),
-                    ",b,|,, cols=0:1 1:2 2:3 undo=LSUDEmptyData redo=",
-                    "a,b,c|d,, cols=0:1 1:2 2:3 undo= redo=LSUDEmptyData"},
-        ContentCase{"FillSeriesKeepsTheStartAsTyped", numberedLines(3), selectColumns({1}),
+                    ",b,|,, cols=0:1 1:2 2:3 sel=/0 2 undo=LSUDEmptyData redo=",
+                    "a,b,c|d,, cols=0:1 1:2 2:3 sel=/0 2 undo= redo=LSUDEmptyData"},
+        CommandCase{"FillSeriesKeepsTheStartAsTyped", numberedLines(3), selectColumns({1}),
                     fillNumbers("007", "1", FillMode::Replace, true),
-                    "a0,007,c0|a1,8,c1|a2,9,c2 cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
-        ContentCase{"FillSeriesWithANegativeStepRepeatsTheStart", numberedLines(2),
+                    "a0,007,c0|a1,8,c1|a2,9,c2 cols=0:1 1:2 2:3 sel=/1 undo=LSUDFillColumn redo=",
+                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/1 undo= redo=LSUDFillColumn"},
+        CommandCase{"FillSeriesWithANegativeStepRepeatsTheStart", numberedLines(2),
                     selectColumns({0}), fillNumbers("10", "-2", FillMode::Replace, false),
-                    "10,b0,c0|10,b1,c1 cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
-        ContentCase{"FillSeriesWithStepZeroRepeatsTheStart", numberedLines(2), selectColumns({0}),
+                    "10,b0,c0|10,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo=LSUDFillColumn redo=",
+                    "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo= redo=LSUDFillColumn"},
+        CommandCase{"FillSeriesWithStepZeroRepeatsTheStart", numberedLines(2), selectColumns({0}),
                     fillNumbers(" 5", "0", FillMode::Replace, false),
-                    " 5,b0,c0| 5,b1,c1 cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
-        ContentCase{"FillSeriesFromANonNumericStartCountsFromZero", numberedLines(3),
+                    " 5,b0,c0| 5,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo=LSUDFillColumn redo=",
+                    "a0,b0,c0|a1,b1,c1 cols=0:1 1:2 2:3 sel=/0 undo= redo=LSUDFillColumn"},
+        CommandCase{"FillSeriesFromANonNumericStartCountsFromZero", numberedLines(3),
                     selectColumns({0}), fillNumbers("x", "2", FillMode::Replace, false),
-                    "x,b0,c0|2,b1,c1|4,b2,c2 cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
-        ContentCase{"AppendNumbersWithTheBlank", s_abc, selectColumns({0}),
+                    "x,b0,c0|2,b1,c1|4,b2,c2 cols=0:1 1:2 2:3 sel=/0 undo=LSUDFillColumn redo=",
+                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=0:1 1:2 2:3 sel=/0 undo= redo=LSUDFillColumn"},
+        CommandCase{"AppendNumbersWithTheBlank", s_abc, selectColumns({0}),
                     fillNumbers("1", "1", FillMode::Append, true),
-                    "a 1,b,c|d 2,e,f cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a,b,c|d,e,f cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
-        ContentCase{"PrependNumbersWithoutTheBlank", s_abc, selectColumns({0}),
+                    "a 1,b,c|d 2,e,f cols=0:1 1:2 2:3 sel=/0 undo=LSUDFillColumn redo=",
+                    "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/0 undo= redo=LSUDFillColumn"},
+        CommandCase{"PrependNumbersWithoutTheBlank", s_abc, selectColumns({0}),
                     fillNumbers("1", "1", FillMode::Prepend, false),
-                    "1a,b,c|2d,e,f cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a,b,c|d,e,f cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
-        ContentCase{"FillTwoColumnsWithOneValuePerRow", s_abc, selectColumns({2, 0}),
+                    "1a,b,c|2d,e,f cols=0:1 1:2 2:3 sel=/0 undo=LSUDFillColumn redo=",
+                    "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/0 undo= redo=LSUDFillColumn"},
+        CommandCase{"FillTwoColumnsWithOneValuePerRow", s_abc, selectColumns({2, 0}),
                     fillNumbers("1", "1", FillMode::Replace, false),
-                    "1,b,1|2,e,2 cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a,b,c|d,e,f cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
+                    "1,b,1|2,e,2 cols=0:1 1:2 2:3 sel=/0 2 undo=LSUDFillColumn redo=",
+                    "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/0 2 undo= redo=LSUDFillColumn"},
         // The separator box belongs to the numbers.
-        ContentCase{"AppendTextIgnoresTheSeparatorBox", s_abc, selectColumns({1}),
+        CommandCase{"AppendTextIgnoresTheSeparatorBox", s_abc, selectColumns({1}),
                     fillText("-x", FillMode::Append),
-                    "a,b-x,c|d,e-x,f cols=0:1 1:2 2:3 undo=LSUDFillColumn redo=",
-                    "a,b,c|d,e,f cols=0:1 1:2 2:3 undo= redo=LSUDFillColumn"},
-        ContentCase{"SortDigitsAsCharacters",
+                    "a,b-x,c|d,e-x,f cols=0:1 1:2 2:3 sel=/1 undo=LSUDFillColumn redo=",
+                    "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/1 undo= redo=LSUDFillColumn"},
+        CommandCase{"SortDigitsAsCharacters",
                     {QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("100")},
                     [](CSVDocument &) {},
                     sortBy({{{QStringLiteral("0"), true}}}),
-                    "10|100|9 cols=0:1 1:2 2:3 undo=LSUDSortRows redo=",
-                    "9|10|100 cols=0:1 1:2 2:3 undo= redo=LSUDSortRows"},
-        ContentCase{"SortNumbersByValueDescending",
+                    "10|100|9 cols=0:1 1:2 2:3 sel=/ undo=LSUDSortRows redo=",
+                    "9|10|100 cols=0:1 1:2 2:3 sel=/ undo= redo=LSUDSortRows"},
+        CommandCase{"SortNumbersByValueDescending",
                     {QStringLiteral("9"), QStringLiteral("100"), QStringLiteral("10")},
                     [](CSVDocument &) {},
                     sortBy({{{QStringLiteral("0"), false}}}, true),
-                    "100|10|9 cols=0:1 1:2 2:3 undo=LSUDSortRows redo=",
-                    "9|100|10 cols=0:1 1:2 2:3 undo= redo=LSUDSortRows"},
+                    "100|10|9 cols=0:1 1:2 2:3 sel=/ undo=LSUDSortRows redo=",
+                    "9|100|10 cols=0:1 1:2 2:3 sel=/ undo= redo=LSUDSortRows"},
         // Letter case does not count, so A and a keep their order; the short row's key is
         // empty and comes first.
-        ContentCase{"SortIgnoresCaseAndKeepsTiesInOrder",
+        CommandCase{"SortIgnoresCaseAndKeepsTiesInOrder",
                     {QStringLiteral("1,b"), QStringLiteral("2,A"), QStringLiteral("3"),
                      QStringLiteral("4,a")},
                     [](CSVDocument &) {},
                     sortBy({{{QStringLiteral("1"), true}}}),
-                    "3|2,A|4,a|1,b cols=0:1 1:2 2:3 undo=LSUDSortRows redo=",
-                    "1,b|2,A|3|4,a cols=0:1 1:2 2:3 undo= redo=LSUDSortRows"},
-        ContentCase{"SortThenByASecondKeyDescending",
+                    "3|2,A|4,a|1,b cols=0:1 1:2 2:3 sel=/ undo=LSUDSortRows redo=",
+                    "1,b|2,A|3|4,a cols=0:1 1:2 2:3 sel=/ undo= redo=LSUDSortRows"},
+        CommandCase{"SortThenByASecondKeyDescending",
                     {QStringLiteral("x,1"), QStringLiteral("y,2"), QStringLiteral("x,3")},
                     [](CSVDocument &) {},
                     sortBy({{{QStringLiteral("0"), true}, {}, {QStringLiteral("1"), false}}}),
-                    "x,3|x,1|y,2 cols=0:1 1:2 2:3 undo=LSUDSortRows redo=",
-                    "x,1|y,2|x,3 cols=0:1 1:2 2:3 undo= redo=LSUDSortRows"},
+                    "x,3|x,1|y,2 cols=0:1 1:2 2:3 sel=/ undo=LSUDSortRows redo=",
+                    "x,1|y,2|x,3 cols=0:1 1:2 2:3 sel=/ undo= redo=LSUDSortRows"},
         // Shown as A B C; dragged to C A B; destination B.
-        ContentCase{"MergeInADraggedOrderAndRemoveTheSources", s_abc, selectColumns({0, 1, 2}),
+        CommandCase{"MergeInADraggedOrderAndRemoveTheSources", s_abc, selectColumns({0, 1, 2}),
                     merge({2, 0, 1}, "1", Separator::Blank, true),
-                    "a,c a b,c|d,f d e,f cols=1:2 undo=LSUDMergeColumns redo=",
-                    "a,b,c|d,e,f cols=0:1 1:2 2:3 undo= redo=LSUDMergeColumns"},
-        ContentCase{"MergeWithoutSeparator", s_abc, selectColumns({0, 2}),
+                    "a,c a b,c|d,f d e,f cols=1:2 sel=/0 undo=LSUDMergeColumns redo=",
+                    "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/0 1 2 undo= redo=LSUDMergeColumns"},
+        CommandCase{"MergeWithoutSeparator", s_abc, selectColumns({0, 2}),
                     merge({0, 1}, "2", Separator::Nothing, false),
-                    "a,b,ac|d,e,df cols=0:1 1:2 2:3 undo=LSUDMergeColumns redo=",
-                    "a,b,c|d,e,f cols=0:1 1:2 2:3 undo= redo=LSUDMergeColumns"},
-        ContentCase{"MergeWithATextSeparatorKeepsEmptyCells",
-                    {QStringLiteral("a,,c"), QStringLiteral("d,e,f")},
-                    selectColumns({0, 1, 2}),
-                    merge({0, 1, 2}, "0", Separator::Text, false, " - "),
-                    "a -  - c,,c|d - e - f,e,f cols=0:1 1:2 2:3 undo=LSUDMergeColumns redo=",
-                    "a,,c|d,e,f cols=0:1 1:2 2:3 undo= redo=LSUDMergeColumns"},
+                    "a,b,ac|d,e,df cols=0:1 1:2 2:3 sel=/0 2 undo=LSUDMergeColumns redo=",
+                    "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/0 2 undo= redo=LSUDMergeColumns"},
+        CommandCase{
+            "MergeWithATextSeparatorKeepsEmptyCells",
+            {QStringLiteral("a,,c"), QStringLiteral("d,e,f")},
+            selectColumns({0, 1, 2}),
+            merge({0, 1, 2}, "0", Separator::Text, false, " - "),
+            "a -  - c,,c|d - e - f,e,f cols=0:1 1:2 2:3 sel=/0 1 2 undo=LSUDMergeColumns redo=",
+            "a,,c|d,e,f cols=0:1 1:2 2:3 sel=/0 1 2 undo= redo=LSUDMergeColumns"},
         // Column 1 was removed and column 4 dragged to the front: the display positions no
         // longer match the identifiers, and only the merged sources go.
-        ContentCase{"MergeRemovesOnlyItsSourcesAfterARemovalAndADrag",
+        CommandCase{"MergeRemovesOnlyItsSourcesAfterARemovalAndADrag",
                     {QStringLiteral("a,b,c,d")},
                     [](CSVDocument &d) {
                         d.insertTableColumn(CSVTableColumn::forPosition(3), 3);
@@ -291,32 +241,32 @@ INSTANTIATE_TEST_SUITE_P(
                         d.selectColumnIndexes({0, 2}, false);
                     },
                     merge({1, 0}, "2", Separator::Blank, true),
-                    "a,b,c d,d cols=1:2 2:3 undo=LSUDMergeColumns redo=",
-                    "a,b,c,d cols=3:4 1:2 2:3 undo= redo=LSUDMergeColumns"},
-        ContentCase{"ShiftRightKeepsTheHiddenCell", s_abc, hideSecondColumn,
+                    "a,b,c d,d cols=1:2 2:3 sel=/1 undo=LSUDMergeColumns redo=",
+                    "a,b,c,d cols=3:4 1:2 2:3 sel=/0 2 undo= redo=LSUDMergeColumns"},
+        CommandCase{"ShiftRightKeepsTheHiddenCell", s_abc, hideSecondColumn,
                     [](CSVDocument &d) { CSVShiftContent::shiftContent(d, 1); },
-                    ",b,a|d,e,f cols=0:1 2:3 undo=LSUDShiftRows redo=",
-                    "a,b,c|d,e,f cols=0:1 2:3 undo= redo=LSUDShiftRows"},
-        ContentCase{"ShiftLeftKeepsTheHiddenCell", s_abc, hideSecondColumn,
+                    ",b,a|d,e,f cols=0:1 2:3 sel=0/ undo=LSUDShiftRows redo=",
+                    "a,b,c|d,e,f cols=0:1 2:3 sel=0/ undo= redo=LSUDShiftRows"},
+        CommandCase{"ShiftLeftKeepsTheHiddenCell", s_abc, hideSecondColumn,
                     [](CSVDocument &d) { CSVShiftContent::shiftContent(d, 0); },
-                    "c,b,|d,e,f cols=0:1 2:3 undo=LSUDShiftRows redo=",
-                    "a,b,c|d,e,f cols=0:1 2:3 undo= redo=LSUDShiftRows"},
-        ContentCase{"RotateRightFollowsTheDisplayOrder",
+                    "c,b,|d,e,f cols=0:1 2:3 sel=0/ undo=LSUDShiftRows redo=",
+                    "a,b,c|d,e,f cols=0:1 2:3 sel=0/ undo= redo=LSUDShiftRows"},
+        CommandCase{"RotateRightFollowsTheDisplayOrder",
                     {QStringLiteral("a,b,c")},
                     [](CSVDocument &d) {
                         d.moveTableColumn(2, 0);
                         d.selectRowIndexes({0}, false);
                     },
                     [](CSVDocument &d) { CSVShiftContent::rotateContent(d, 1); },
-                    "c,a,b cols=2:3 0:1 1:2 undo=LSUDRotateRows redo=",
-                    "a,b,c cols=2:3 0:1 1:2 undo= redo=LSUDRotateRows"},
-        ContentCase{"RotateLeft",
+                    "c,a,b cols=2:3 0:1 1:2 sel=0/ undo=LSUDRotateRows redo=",
+                    "a,b,c cols=2:3 0:1 1:2 sel=0/ undo= redo=LSUDRotateRows"},
+        CommandCase{"RotateLeft",
                     {QStringLiteral("a,b,c")},
                     [](CSVDocument &d) { d.selectRowIndexes({0}, false); },
                     [](CSVDocument &d) { CSVShiftContent::rotateContent(d, 0); },
-                    "b,c,a cols=0:1 1:2 2:3 undo=LSUDRotateRows redo=",
-                    "a,b,c cols=0:1 1:2 2:3 undo= redo=LSUDRotateRows"},
-        ContentCase{"ShiftTwoFilteredRows", numberedLines(4),
+                    "b,c,a cols=0:1 1:2 2:3 sel=0/ undo=LSUDRotateRows redo=",
+                    "a,b,c cols=0:1 1:2 2:3 sel=0/ undo= redo=LSUDRotateRows"},
+        CommandCase{"ShiftTwoFilteredRows", numberedLines(4),
                     [](CSVDocument &d) {
                         const CSVRowList &r = d.rowArrays();
                         d.setFilteredRowArrays(CSVRowList{r[1], r[2], r[3]});
@@ -324,9 +274,9 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     [](CSVDocument &d) { CSVShiftContent::shiftContent(d, 1); },
                     "a0,b0,c0|,a1,b1|a2,b2,c2|,a3,b3 filtered=,a1,b1|a2,b2,c2|,a3,b3 "
-                    "cols=0:1 1:2 2:3 undo=LSUDShiftRows redo=",
+                    "cols=0:1 1:2 2:3 sel=0 2/ undo=LSUDShiftRows redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3 filtered=a1,b1,c1|a2,b2,c2|a3,b3,c3 "
-                    "cols=0:1 1:2 2:3 undo= redo=LSUDShiftRows"}),
+                    "cols=0:1 1:2 2:3 sel=0 2/ undo= redo=LSUDShiftRows"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct MoveCase
