@@ -16,6 +16,8 @@ const QList<BenchCommand> &benchCommands()
         {"save", BenchWriteOptions::Usage, saveCommand},
         {"window", "FILE", windowCommand, true},
         {"recovery", "FILE", recoveryCommand},
+        {"filter", "FILE TEXT", filterCommand},
+        {"replace", "FILE FIND REPLACE", replaceCommand},
     };
     return s_commands;
 }

@@ -28,3 +28,5 @@ int writeCommand(const QStringList &arguments);
 int saveCommand(const QStringList &arguments);
 int windowCommand(const QStringList &arguments);
 int recoveryCommand(const QStringList &arguments);
+int filterCommand(const QStringList &arguments);
+int replaceCommand(const QStringList &arguments);

@@ -7,11 +7,11 @@
 #include <QTextStream>
 
 std::unique_ptr<CSVDocument> readDocumentArgument(const QStringList &arguments, const char *mode,
-                                                  int &exitCode)
+                                                  int &exitCode, const char *usage)
 {
     QTextStream err(stderr);
-    if (arguments.size() != 1) {
-        err << "usage: tabwright-bench " << mode << " FILE\n";
+    if (arguments.size() != QString::fromLatin1(usage).count(u' ') + 1) {
+        err << "usage: tabwright-bench " << mode << ' ' << usage << '\n';
         exitCode = 2;
         return nullptr;
     }

@@ -6,8 +6,8 @@
 
 class CSVDocument;
 
-// The document of a mode's one argument, FILE, read as opening it does. Without it, or when
-// the file cannot be read, prints the usage or the reason and answers nullptr with the exit
-// code the mode returns.
+// The document of a mode's first argument, FILE, read as opening it does. With another number
+// of arguments than the usage names, or when the file cannot be read, prints the usage or the
+// reason and answers nullptr with the exit code the mode returns.
 std::unique_ptr<CSVDocument> readDocumentArgument(const QStringList &arguments, const char *mode,
-                                                  int &exitCode);
+                                                  int &exitCode, const char *usage = "FILE");

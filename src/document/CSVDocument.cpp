@@ -4,6 +4,9 @@
 #include "CSVDocumentWriter.h"
 #include "CSVRecentPresets.h"
 
+#include "search/CSVFindReplace.h"
+#include "search/CSVSearchFilter.h"
+
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotFound.h"
 #include "foundation/NotificationCenter.h"
@@ -85,6 +88,10 @@ void CSVDocument::takeReadRows(CSVRowList rows)
     m_rows.setRows(std::move(rows));
     m_rows.setFilteredRows(std::nullopt);
     m_displayMode = AllRowsMode;
+    // The filter and the find results refer to the rows that are gone.
+    m_searchField.text.clear();
+    emit searchFieldResetRequested();
+    resetFindResults();
     m_selection = CSVSelection();
     m_undoManager.removeAllActions();
 }
@@ -581,17 +588,15 @@ void CSVDocument::updateUI()
 
 void CSVDocument::buildAndSetSearchMenu()
 {
-    emit searchMenuRebuildRequested();
+    CSVSearchFilter::buildAndSetSearchMenu(*this);
 }
 
 void CSVDocument::resetSearchField()
 {
-    emit searchFieldResetRequested();
+    CSVSearchFilter::resetSearchField(*this);
 }
 
-// The row selection is the document's part of forgetting a find result: a hit selects its row.
 void CSVDocument::resetFindResults()
 {
-    selectRowIndexes({}, false);
-    emit findResultsResetRequested();
+    CSVFindReplace::resetFindResults(*this);
 }

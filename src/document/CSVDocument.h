@@ -9,6 +9,7 @@
 #include "CSVSelection.h"
 #include "CSVTableColumns.h"
 #include "commands/CSVCommandChoices.h"
+#include "search/CSVSearchField.h"
 
 #include "foundation/IndexSet.h"
 #include "foundation/UndoManager.h"
@@ -181,6 +182,9 @@ public:
     // The user dragged a column: moves it and records the move as one step.
     void tableViewColumnDidMove(qint64 oldIndex, qint64 newIndex);
 
+    // The visible rows changed as a whole: the table reads them again.
+    void reloadTable() { reload(); }
+
     // Window hooks of the search and find features; each tells the window through a signal.
     void updateUI();
     void buildAndSetSearchMenu();
@@ -189,6 +193,8 @@ public:
 
     UndoManager &undoManager() { return m_undoManager; }
     const UndoManager &undoManager() const { return m_undoManager; }
+    CSVSearchField &searchField() { return m_searchField; }
+    const CSVSearchField &searchField() const { return m_searchField; }
     CSVFindReplaceState &findReplaceState() { return m_findReplace; }
     const CSVFindReplaceState &findReplaceState() const { return m_findReplace; }
     CSVCommandChoices &commandChoices() { return m_commandChoices; }
@@ -202,9 +208,14 @@ signals:
     void scrollRowToVisible(qint64 row);
     void scrollColumnToVisible(qint64 column);
     void uiUpdateRequested();
+    // The search field's column menu changed: install it again.
     void searchMenuRebuildRequested();
+    // The search text was emptied by a command.
     void searchFieldResetRequested();
-    void findResultsResetRequested();
+    // The find marks (ruler markers, tinted column) changed.
+    void findMarksChanged();
+    // A find found nothing: beep.
+    void findFailed();
     // The document's file changed (saved under another name): retitle the window.
     void filePathChanged(const QString &path);
     // Raised after a revert or an append found ragged rows: ask the question now.
@@ -247,6 +258,7 @@ private:
     QString m_filePath;
     QDateTime m_fileModificationDate;
     std::optional<CSVReadFailure> m_readFailure;
+    CSVSearchField m_searchField;
     CSVFindReplaceState m_findReplace;
     CSVCommandChoices m_commandChoices;
     UndoManager m_undoManager;

@@ -249,6 +249,19 @@ QStringView CSVRow::utf16At(qsizetype index, std::u16string &scratch) const
     return QStringView(scratch.data(), length);
 }
 
+CSVRow::Storage CSVRow::storage() const
+{
+    if (!m_block)
+        return {};
+    const char *chars = text(m_block);
+    const qsizetype length = textLength(m_block);
+    const QAnyStringView all =
+        isWide(m_block)
+            ? QAnyStringView(QStringView(reinterpret_cast<const char16_t *>(chars), length))
+            : QAnyStringView(QLatin1StringView(chars, length));
+    return {all, m_block + 1, cellCount(m_block)};
+}
+
 QAnyStringView CSVRow::view(qsizetype index) const
 {
     Q_ASSERT(index >= 0 && index < count());

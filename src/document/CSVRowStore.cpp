@@ -46,32 +46,6 @@ CSVRowList takeRowsAt(CSVRowList &list, const IndexSet &indexes)
     return taken;
 }
 
-// Where the wanted row objects stand in the list. Rows usually come in the order they stand
-// there (a selection does), and one walk finds them; otherwise they are looked up in a set.
-IndexSet indexesIn(const CSVRowList &list, const CSVRowList &wanted)
-{
-    IndexSet indexes;
-    auto next = wanted.begin();
-    for (size_t i = 0; i < list.size() && next != wanted.end(); ++i) {
-        if (list[i] == *next) {
-            indexes.add(qint64(i));
-            ++next;
-        }
-    }
-    if (next == wanted.end())
-        return indexes;
-    std::unordered_set<const CSVRow *> set;
-    set.reserve(wanted.size());
-    for (const CSVRowPtr &row : wanted)
-        set.insert(row.get());
-    indexes.clear();
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (set.contains(list[i].get()))
-            indexes.add(qint64(i));
-    }
-    return indexes;
-}
-
 // Rows usually come in the order they stand in the list (a selection does), and one walk
 // replaces them; the rest are looked up in a map.
 void replaceRowsIn(CSVRowList &list, const CSVRowList &oldRows, const CSVRowList &newRows)
@@ -95,6 +69,32 @@ void replaceRowsIn(CSVRowList &list, const CSVRowList &oldRows, const CSVRowList
 }
 
 } // namespace
+
+// Rows usually come in the order they stand in the list (a selection does), and one walk finds
+// them; otherwise they are looked up in a set.
+IndexSet CSVRowStore::indexesIn(const CSVRowList &list, const CSVRowList &wanted)
+{
+    IndexSet indexes;
+    auto next = wanted.begin();
+    for (size_t i = 0; i < list.size() && next != wanted.end(); ++i) {
+        if (list[i] == *next) {
+            indexes.add(qint64(i));
+            ++next;
+        }
+    }
+    if (next == wanted.end())
+        return indexes;
+    std::unordered_set<const CSVRow *> set;
+    set.reserve(wanted.size());
+    for (const CSVRowPtr &row : wanted)
+        set.insert(row.get());
+    indexes.clear();
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (set.contains(list[i].get()))
+            indexes.add(qint64(i));
+    }
+    return indexes;
+}
 
 qint64 CSVRowStore::indexOf(const CSVRowPtr &row) const
 {

@@ -36,6 +36,8 @@ public:
         IndexSet filtered;
     };
     Positions positionsOf(const CSVRowList &rows) const;
+    // Where the wanted row objects stand in list. Quick when they come in the list's order.
+    static IndexSet indexesIn(const CSVRowList &list, const CSVRowList &wanted);
 
     void insert(qint64 index, CSVRowPtr row);
     void insert(qint64 index, const CSVRowList &rows);

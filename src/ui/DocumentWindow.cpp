@@ -12,6 +12,7 @@
 #include "commands/CommandRegistry.h"
 
 #include "document/CSVDocument.h"
+#include "document/search/CSVFindReplace.h"
 #include "foundation/LocalizedStrings.h"
 #include "kit/ZRNAlert.h"
 #include "kit/ZRNLineNumberRulerWithMarker.h"
@@ -195,7 +196,7 @@ CommandState DocumentWindow::commandState() const
     state.selectedColumns = m_document.numberOfSelectedColumns();
     state.columns = m_document.tableColumns().count();
     state.titlePanelOpen = !m_attachedWindow.isNull();
-    state.findHitRemembered = m_document.findReplaceState().findReplaceRow != NotFound;
+    state.findHitRemembered = CSVFindReplace::hasRememberedHit(m_document);
     state.tableHasFocus = isTableFirstResponder();
     state.canUndo = m_document.undoManager().canUndo();
     state.canRedo = m_document.undoManager().canRedo();
