@@ -17,15 +17,9 @@ ZRNLineNumberRulerWithMarker::ZRNLineNumberRulerWithMarker(QWidget *parent)
     setHighlightSections(true);
 }
 
-void ZRNLineNumberRulerWithMarker::addMarker(qint64 rowNumber)
+void ZRNLineNumberRulerWithMarker::setMarkers(const IndexSet &rowNumbers)
 {
-    m_markers.insert(rowNumber);
-    viewport()->update();
-}
-
-void ZRNLineNumberRulerWithMarker::removeAllMarkers()
-{
-    m_markers.clear();
+    m_markers = rowNumbers;
     viewport()->update();
 }
 
@@ -42,7 +36,7 @@ void ZRNLineNumberRulerWithMarker::paintSection(QPainter *painter, const QRect &
     const QPalette &colors = palette();
     painter->fillRect(rect, colors.color(QPalette::Window));
     const qint64 rowNumber = qint64(logicalIndex) + 1;
-    if (m_markers.count(rowNumber)) {
+    if (m_markers.contains(rowNumber)) {
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(Qt::NoPen);
         painter->setBrush(s_markerColor);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "foundation/IndexSet.h"
+
 #include <QHeaderView>
 
 #include <functional>
-#include <set>
 
 // The row-number ruler at the left of a table: row numbers counted from 1 and markers on some
 // of them (a find's hits). It stands in the table's vertical header, so it scrolls with the rows
@@ -15,10 +16,10 @@ class ZRNLineNumberRulerWithMarker : public QHeaderView
 public:
     explicit ZRNLineNumberRulerWithMarker(QWidget *parent = nullptr);
 
-    // Markers sit at row numbers counted from 1; a row carries at most one.
-    void addMarker(qint64 rowNumber);
-    void removeAllMarkers();
-    const std::set<qint64> &markers() const { return m_markers; }
+    // Markers sit at row numbers counted from 1; a row carries at most one. A find may mark a
+    // million rows: they are kept as ranges.
+    void setMarkers(const IndexSet &rowNumbers);
+    const IndexSet &markers() const { return m_markers; }
 
     // Whether a row's number shows as selected: as the table's selection model says, unless the
     // table's owner tells otherwise (its selection model need not hold the whole selection).
@@ -31,6 +32,6 @@ protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
 
 private:
-    std::set<qint64> m_markers;
+    IndexSet m_markers;
     RowSelectionTest m_isRowSelected;
 };

@@ -7,6 +7,10 @@ CSVTableSelectionModel::CSVTableSelectionModel(QAbstractItemModel *model, RowSel
 
 void CSVTableSelectionModel::select(const QItemSelection &selection, SelectionFlags command)
 {
+    if (m_isResetting) {
+        QItemSelectionModel::select(selection, command);
+        return;
+    }
     IndexSet rows;
     for (const QItemSelectionRange &range : selection) {
         if (range.isValid())
@@ -18,4 +22,11 @@ void CSVTableSelectionModel::select(const QItemSelection &selection, SelectionFl
 void CSVTableSelectionModel::show(const QItemSelection &selection)
 {
     QItemSelectionModel::select(selection, ClearAndSelect);
+}
+
+void CSVTableSelectionModel::reset()
+{
+    m_isResetting = true;
+    QItemSelectionModel::reset();
+    m_isResetting = false;
 }

@@ -29,6 +29,11 @@ public:
     // Holds the part of the document's selection that is in view.
     void show(const QItemSelection &selection);
 
+    // The model was reset (its row count changed, a filter say): what the model holds goes,
+    // the document's selection stays.
+    void reset() override;
+
 private:
     RowSelector m_selectRows;
+    bool m_isResetting = false;
 };

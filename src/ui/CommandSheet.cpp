@@ -35,16 +35,18 @@ QLayout *CommandSheet::makeButtons(const QString &confirmTitle)
 {
     auto *layout = new QHBoxLayout;
     layout->addStretch();
-    const auto add = [this, layout](const QString &title, int tag) {
-        auto *button = new QPushButton(title, this);
-        button->setProperty(s_tagProperty, tag);
-        connect(button, &QPushButton::clicked, this, [this, tag] { end(tag); });
-        layout->addWidget(button);
-        return button;
-    };
-    add(localized("LSCancel"), s_cancelTag)->setAutoDefault(false);
-    add(confirmTitle, s_confirmTag)->setDefault(true);
+    addButton(layout, localized("LSCancel"), s_cancelTag)->setAutoDefault(false);
+    addButton(layout, confirmTitle, s_confirmTag)->setDefault(true);
     return layout;
+}
+
+QPushButton *CommandSheet::addButton(QBoxLayout *layout, const QString &title, int tag)
+{
+    auto *button = new QPushButton(title, this);
+    button->setProperty(s_tagProperty, tag);
+    connect(button, &QPushButton::clicked, this, [this, tag] { end(tag); });
+    layout->addWidget(button);
+    return button;
 }
 
 QPushButton *CommandSheet::button(int tag) const
@@ -70,6 +72,6 @@ void CommandSheet::end(int tag)
     if (QWidget *field = focusWidget())
         field->clearFocus();
     QDialog::done(tag);
-    finish(tag == s_confirmTag);
+    finishWithTag(tag);
     deleteLater();
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QBoxLayout;
 class QPushButton;
 
 // What every command sheet of a document window shares. It is shown inside the window's sheet
@@ -29,8 +30,12 @@ protected:
 
     // Cancel, then the confirming button, which Return presses.
     QLayout *makeButtons(const QString &confirmTitle);
+    // A button of the shared action, told apart by its tag.
+    QPushButton *addButton(QBoxLayout *layout, const QString &title, int tag);
     // The sheet is hidden; confirmed for the button with tag 1.
-    virtual void finish(bool confirmed) = 0;
+    virtual void finish(bool) {}
+    // The sheet is hidden by the button with the tag (the cancel tag for Escape).
+    virtual void finishWithTag(int tag) { finish(tag == s_confirmTag); }
 
     void reject() override;
 

@@ -7,6 +7,7 @@
 #include "DuplicateRowsBar.h"
 #include "GeneralPreferencePanel.h"
 #include "MainMenu.h"
+#include "SearchFilterField.h"
 #include "StatusLine.h"
 #include "commands/CommandAction.h"
 #include "commands/CommandRegistry.h"
@@ -106,6 +107,7 @@ void DocumentWindow::setUpMenusAndToolbar()
     m_toolbar = new DocumentToolbar(this);
     addToolBar(m_toolbar);
     connect(m_toolbar, &DocumentToolbar::commandTriggered, this, trigger);
+    new SearchFilterField(m_toolbar->searchField(), m_document);
     MainMenu::build(menuBar(), trigger);
     const auto menus = menuBar()->findChildren<QMenu *>();
     for (QMenu *menu : menus)
@@ -124,6 +126,8 @@ void DocumentWindow::connectDocument()
     connect(&m_document, &CSVDocument::columnsChanged, this, [this] { m_uiUpdate.schedule(); });
     connect(&m_document.undoManager(), &UndoManager::changed, this,
             [this] { m_uiUpdate.schedule(); });
+    connect(&m_document, &CSVDocument::findMarksChanged, this, &DocumentWindow::showFindMarks);
+    connect(&m_document, &CSVDocument::findFailed, this, [] { QApplication::beep(); });
     connect(&m_document, &CSVDocument::filePathChanged, this,
             [this](const QString &path) { setDisplayName(QFileInfo(path).fileName()); });
     const auto askSoon = [this] {
@@ -146,6 +150,16 @@ ZRNLineNumberRulerWithMarker *DocumentWindow::lineNumberView() const
 QLineEdit *DocumentWindow::csvSearchField() const
 {
     return m_toolbar->searchField();
+}
+
+// The ruler counts rows from 1.
+void DocumentWindow::showFindMarks()
+{
+    const CSVFindReplaceState &state = m_document.findReplaceState();
+    IndexSet rowNumbers = state.markedRows;
+    rowNumbers.shiftIndexes(0, 1);
+    lineNumberView()->setMarkers(rowNumbers);
+    columnHeaderView()->setIndexOfColumnToMark(state.indexOfColumnToMark);
 }
 
 void DocumentWindow::setDisplayName(const QString &name)

@@ -106,6 +106,7 @@ private:
     void askPendingQuestions();
     void askColumnMismatchQuestion();
     void showReadFailure();
+    void showFindMarks();
 
     CSVDocument &m_document;
     ApplicationCommands *m_application;

@@ -159,7 +159,10 @@ TEST_F(DocumentWindowTest, TakesItsCommandStateFromDocumentAndWindow)
     DocumentWindow &window = open("a,b,c\nd,e,f\n");
     m_document->setFilteredRowArrays(CSVRowList{m_document->rowArrays().front()});
     m_document->setDisplayMode(CSVDocument::DuplicateRowsMode);
-    m_document->findReplaceState().findReplaceRow = 0;
+    CSVFindReplaceState &find = m_document->findReplaceState();
+    find.findReplaceRow = 0;
+    find.findReplaceColumnFoundIdentifier = QStringLiteral("0");
+    find.findReplaceFoundRow = m_document->rowArrays().front();
     m_document->selectRowIndexes({0}, false);
     table().setFocus();
     WAIT_UNTIL(table().hasFocus());

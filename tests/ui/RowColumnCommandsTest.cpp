@@ -4,6 +4,7 @@
 #include "ui/ColumnTitlePanel.h"
 #include "ui/DocumentWindow.h"
 #include "ui/FillColumnsSheet.h"
+#include "ui/FindReplaceSheet.h"
 #include "ui/InsertColumnsSheet.h"
 #include "ui/InsertRowsSheet.h"
 #include "ui/MergeColumnsSheet.h"
@@ -11,6 +12,8 @@
 #include "ui/SortRowsSheet.h"
 #include "ui/TableCellWidthMeasure.h"
 #include "ui/commands/CommandAction.h"
+
+#include "GuiTestSupport.h"
 
 #include "document/CSVDocument.h"
 #include "foundation/DefaultsKeys.h"
@@ -21,6 +24,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -237,8 +241,37 @@ INSTANTIATE_TEST_SUITE_P(
                        click(box->buttons().at(1)); // "LSyes"
                    },
                    "a0,b0,c0|a2,b2,c2 cols=0:1 1:2 2:3 sel=/ undo=LSUDRemoveRow redo= "
-                   "silenced"}),
+                   "silenced"},
+        // The pattern is named invalid while it is one, then swaps letters in every cell.
+        DialogCase{
+            "ReplaceAllWithARegularExpressionThroughTheSheet",
+            {CommandId::ShowSearchDialog},
+            selectNothing,
+            [](DocumentWindow &w) {
+                auto *sheet = openDialog<FindReplaceSheet>(w);
+                click(sheet->findChild<QCheckBox *>(QStringLiteral("useRegex")));
+                auto *search = sheet->findChild<QLineEdit *>(QStringLiteral("searchText"));
+                type(search, QStringLiteral("(a)("));
+                EXPECT_TRUE(
+                    sheet->findChild<QLabel *>(QStringLiteral("patternError"))->isVisibleTo(sheet));
+                type(search, QStringLiteral("(a)(\\d)"));
+                type(sheet->findChild<QLineEdit *>(QStringLiteral("replaceText")),
+                     QStringLiteral("$2$1"));
+                click(sheet->button(CSVFindReplace::ReplaceAll));
+            },
+            "0a,b0,c0|1a,b1,c1|2a,b2,c2 cols=0:1 1:2 2:3 sel=/ "
+            "undo=LSUDDataReplaced redo="}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(RowColumnWindowTest, TypingIntoTheSearchFieldFiltersTheRows)
+{
+    m_document.selectRowIndexes({1}, false);
+    QTest::keyClicks(m_window->csvSearchField(), QStringLiteral("B1"));
+    WAIT_UNTIL(m_document.displayMode() == CSVDocument::FilterMode &&
+               m_window->statusLabelField()->text().contains(QStringLiteral("1 of 3")));
+    EXPECT_EQ(DocumentState::full(m_document),
+              "a0,b0,c0|a1,b1,c1|a2,b2,c2 filtered=a1,b1,c1 cols=0:1 1:2 2:3 sel=0/ undo= redo=");
+}
 
 TEST_F(RowColumnWindowTest, SilencedRemovalRunsWithoutAQuestion)
 {

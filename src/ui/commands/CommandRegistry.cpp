@@ -8,6 +8,7 @@
 #include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
 #include "ui/FillColumnsSheet.h"
+#include "ui/FindReplaceSheet.h"
 #include "ui/InsertColumnsSheet.h"
 #include "ui/InsertRowsSheet.h"
 #include "ui/MergeColumnsSheet.h"
@@ -23,6 +24,7 @@
 #include "document/commands/CSVSelectionCommands.h"
 #include "document/commands/CSVShiftContent.h"
 #include "document/commands/CSVTextConversion.h"
+#include "document/search/CSVFindReplace.h"
 
 #include <QMetaEnum>
 #include <QtDebug>
@@ -113,6 +115,12 @@ bool tableHasFocus(const State &s)
 bool findHitRemembered(const State &s)
 {
     return s.findHitRemembered;
+}
+
+// A read-only document refuses every edit, replacing included.
+bool replacesHit(const State &s)
+{
+    return s.editable && s.findHitRemembered;
 }
 
 bool canUndo(const State &s)
@@ -266,12 +274,13 @@ std::vector<Command> declarations()
         {Id::DeselectAll, "LSMenuDeselectAll", QKS::keyBindings(QKS::Deselect), {}, hasSelection,
          onDocument(CSVSelectionCommands::deselectAll)},
         {Id::ShowSearchDialog, "LSMenuFind", keys(QKS::Find, Qt::CTRL | Qt::Key_F), {}, always,
-         notBuilt},
+         onWindow([](Window &w) { FindReplaceSheet::beginSheet(&w, w.document()); })},
         {Id::FindNextAction, "LSMenuFindNext", keys(QKS::FindNext, Qt::CTRL | Qt::Key_G), {},
-         findHitRemembered, notBuilt},
-        {Id::ReplaceAction, "LSMenuReplace", {}, {}, findHitRemembered, notBuilt},
-        {Id::ReplaceAndFindNextAction, "LSMenuReplaceAndFindNext", {}, {}, findHitRemembered,
-         notBuilt},
+         findHitRemembered, onDocument(CSVFindReplace::findNext)},
+        {Id::ReplaceAction, "LSMenuReplace", {}, {}, replacesHit,
+         onDocument(CSVFindReplace::replace)},
+        {Id::ReplaceAndFindNextAction, "LSMenuReplaceAndFindNext", {}, {}, replacesHit,
+         onDocument(CSVFindReplace::replaceAndFindNext)},
         {Id::ShowPreferences, "LSMenuPreferences", QKS::keyBindings(QKS::Preferences), {}, always,
          onApplication(&ApplicationCommands::showPreferences)},
         // Table

@@ -14,11 +14,12 @@ using Id = CommandId;
 std::string offered(const CommandState &state)
 {
     QStringList names;
-    for (Id id : {Id::AdjustWidthForAllTableColumns, Id::NewDocument, Id::InvertSelection,
-                  Id::DeselectAll, Id::Undo, Id::SaveDocument, Id::RevertDocumentToSaved,
-                  Id::ReopenWithEncoding, Id::NewDocumentFromSelection, Id::AddNewRow,
-                  Id::RemoveSelectedRows, Id::SelectedRowIsHeader, Id::RemoveSelectedColumns,
-                  Id::EditTitleOfSelectedColumn, Id::AlignLeft, Id::ShowDuplicateRows}) {
+    for (Id id :
+         {Id::AdjustWidthForAllTableColumns, Id::NewDocument, Id::InvertSelection, Id::DeselectAll,
+          Id::Undo, Id::SaveDocument, Id::RevertDocumentToSaved, Id::ReopenWithEncoding,
+          Id::NewDocumentFromSelection, Id::AddNewRow, Id::RemoveSelectedRows,
+          Id::SelectedRowIsHeader, Id::RemoveSelectedColumns, Id::EditTitleOfSelectedColumn,
+          Id::AlignLeft, Id::ShowDuplicateRows, Id::FindNextAction, Id::ReplaceAction}) {
         if (CommandRegistry::isEnabled(id, state))
             names << commandName(id);
     }
@@ -57,7 +58,7 @@ CommandState with(CommandState state, Change change)
 const auto readOnly = [](CommandState &s) { s.editable = false; };
 const auto duplicates = [](CommandState &s) { s.displayMode = 3; };
 const auto focusedWithHistory = [](CommandState &s) {
-    s.tableHasFocus = s.canUndo = s.hasFile = s.hasUnsavedChanges = true;
+    s.tableHasFocus = s.canUndo = s.hasFile = s.hasUnsavedChanges = s.findHitRemembered = true;
 };
 const auto panelOpen = [](CommandState &s) {
     focusedWithHistory(s);
@@ -83,13 +84,13 @@ INSTANTIATE_TEST_SUITE_P(States, CommandRulesTest, ::testing::Values(
     RuleCase{"RowsAndSomeColumnsFocused", with(editable(2, 2), focusedWithHistory),
         "AdjustWidthForAllTableColumns NewDocument InvertSelection DeselectAll Undo SaveDocument "
         "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection AddNewRow "
-        "RemoveSelectedRows RemoveSelectedColumns AlignLeft"},
+        "RemoveSelectedRows RemoveSelectedColumns AlignLeft FindNextAction ReplaceAction"},
     RuleCase{"TheOnlyColumn", editable(0, 1, 1),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument AddNewRow "
         "EditTitleOfSelectedColumn AlignLeft"},
     RuleCase{"ReadOnly", with(with(editable(2, 1), readOnly), focusedWithHistory),
         "AdjustWidthForAllTableColumns NewDocument InvertSelection DeselectAll Undo "
-        "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection"},
+        "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection FindNextAction"},
     RuleCase{"DuplicateRowsView", with(editable(1, 2), duplicates),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument "
         "NewDocumentFromSelection RemoveSelectedRows AlignLeft"},
