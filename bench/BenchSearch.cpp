@@ -27,7 +27,7 @@ void timeFilter(QTextStream &out, CSVDocument &document, const QString &text)
 {
     Measurement measurement;
     CSVSearchFilter::searchStringDidChanged(document, text);
-    out << "filter \"" << text << "\": " << measurement.seconds() << " s, rows shown "
+    out << "filter \"" << text << "\": " << measurement.secondsWithCpu() << ", rows shown "
         << document.displayRowArrays().size() << '\n';
 }
 
@@ -79,13 +79,12 @@ int replaceCommand(const QStringList &arguments)
     document->buildTableViewColumns();
     Measurement measurement;
     closeDialog(*document, CSVFindReplace::SelectAll, arguments);
-    out << "select all \"" << arguments.at(1) << "\": " << measurement.seconds() << " s, rows "
+    out << "select all \"" << arguments.at(1) << "\": " << measurement.secondsWithCpu() << ", rows "
         << document->numberOfSelectedRows() << '\n';
-    const auto cellsChanged = [&] { return document->findReplaceState().markedRows.count(); };
     timeChangeUndoRedo(out, "replace all", *document,
                        [&] { closeDialog(*document, CSVFindReplace::ReplaceAll, arguments); });
-    out << "rows with a replacement " << cellsChanged() << ", undo steps named "
-        << document->undoManager().redoActionName() << ", " << memoryFigures(arguments.first())
-        << '\n';
+    out << "rows with a replacement " << document->findReplaceState().markedRows.count()
+        << ", step " << document->undoManager().redoActionName() << ", "
+        << memoryFigures(arguments.first()) << '\n';
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "document/CSVDocument.h"
 #include "document/CSVDocumentReader.h"
+#include "document/search/CSVSearchFilter.h"
 
 #include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
@@ -136,6 +137,7 @@ TEST_F(CSVDocumentReadingTest, AppendingLongerRowsAddsNumberedColumnsAsOneStep)
     auto document = open("a,b\nc,d\n");
     document->removeTableColumn(document->tableColumns().at(1));
     document->undoManager().removeAllActions();
+    CSVSearchFilter::searchStringDidChanged(*document, QStringLiteral("c"));
     DocumentState::SignalLog log(*document);
     ASSERT_TRUE(document->insertRowsFromURL(write("1,2,3\n", QStringLiteral("more.csv")),
                                             CSVImportExportPreset(), nullptr));

@@ -153,7 +153,10 @@ CSVFindReplace::CSVFindReplace(CSVDocument &document)
                 m_state.findReplaceUseRegex)
     , m_positions(cellPositions(document.tableColumns()))
     , m_rows(rowsToWalk())
-{}
+{
+    if (!m_state.findReplaceColumnIdentifier.isEmpty())
+        m_chosenColumn = document.indexOfColumnWithIdentifier(m_state.findReplaceColumnIdentifier);
+}
 
 IndexSet CSVFindReplace::rowsToWalk() const
 {
@@ -172,10 +175,12 @@ void CSVFindReplace::forgetStaleHit()
 void CSVFindReplace::forgetHit()
 {
     forget(m_state);
+    m_hitColumn = NotFound;
 }
 
 void CSVFindReplace::rememberHit(qint64 row, qint64 column)
 {
+    m_hitColumn = column;
     m_state.findReplaceRow = row;
     m_state.findReplaceColumnFoundIdentifier = m_document.tableColumns().at(column).identifier();
     m_state.findReplaceFoundRow = visibleRows(m_document)[size_t(row)];
@@ -193,20 +198,23 @@ bool CSVFindReplace::cellMatches(qint64 row, qint64 column)
 // columns it goes on right of the hit.
 bool CSVFindReplace::searchNext(bool recursive)
 {
-    forgetStaleHit();
+    if (m_hitColumn == NotFound)
+        forgetStaleHit();
     const bool isRemembered = m_state.findReplaceRow != NotFound;
     qint64 row = isRemembered ? m_state.findReplaceRow : 0;
     qint64 first = 0;
     qint64 end = qint64(m_positions.size());
     qint64 column = 0;
-    if (!m_state.findReplaceColumnIdentifier.isEmpty()) {
-        first = m_document.indexOfColumnWithIdentifier(m_state.findReplaceColumnIdentifier);
+    if (m_chosenColumn) {
+        first = *m_chosenColumn;
         end = first == NotFound ? 0 : first + 1;
         row += isRemembered ? 1 : 0;
         column = first;
     } else if (isRemembered) {
-        column =
-            m_document.indexOfColumnWithIdentifier(*m_state.findReplaceColumnFoundIdentifier) + 1;
+        column = (m_hitColumn != NotFound ? m_hitColumn
+                                          : m_document.indexOfColumnWithIdentifier(
+                                                *m_state.findReplaceColumnFoundIdentifier)) +
+                 1;
     }
     const std::vector<IndexSet::Range> &ranges = m_rows.ranges();
     auto range = std::partition_point(ranges.begin(), ranges.end(),

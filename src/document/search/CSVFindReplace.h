@@ -5,9 +5,11 @@
 #include "document/CSVRow.h"
 
 #include "foundation/IndexSet.h"
+#include "foundation/NotFound.h"
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class CSVDocument;
@@ -78,4 +80,8 @@ private:
     // The cell position of each column, in display order.
     std::vector<qint64> m_positions;
     IndexSet m_rows;
+    // The display position of the one column searched; every column when absent.
+    std::optional<qint64> m_chosenColumn;
+    // The display position of the hit this walk found last: it needs no checking.
+    qint64 m_hitColumn = NotFound;
 };

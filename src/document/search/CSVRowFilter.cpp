@@ -3,6 +3,7 @@
 #include "CSVTextFolding.h"
 
 #include <algorithm>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -18,29 +19,28 @@ constexpr size_t s_rowsPerThread = 50'000;
 } // namespace
 
 CSVRowFilter::CSVRowFilter(QStringView text, std::optional<std::vector<qint64>> positions)
-    : m_text(folding().fold(text)), m_positions(std::move(positions))
-{}
-
-bool CSVRowFilter::occursIn(std::u16string_view folded) const
+    : m_positions(std::move(positions))
 {
-    return folded.find(m_text) != std::u16string_view::npos;
+    m_text.resize(size_t(folding().foldUtf8(text, m_text)));
 }
 
-bool CSVRowFilter::passes(const CSVRow &row, std::u16string &scratch) const
+bool CSVRowFilter::occursIn(const std::string &folded, qsizetype length) const
+{
+    return memmem(folded.data(), size_t(length), m_text.data(), m_text.size()) != nullptr;
+}
+
+bool CSVRowFilter::passes(const CSVRow &row, std::string &scratch) const
 {
     if (m_text.empty())
         return true;
     if (!m_positions) {
         const CSVRow::Storage cells = row.storage();
-        const qsizetype length =
-            folding().foldPieces(cells.text, cells.ends, cells.count, u' ', scratch);
-        return occursIn(std::u16string_view(scratch.data(), size_t(length)));
+        return occursIn(
+            scratch, folding().foldPiecesUtf8(cells.text, cells.ends, cells.count, ' ', scratch));
     }
     return std::any_of(m_positions->begin(), m_positions->end(), [&](qint64 position) {
-        if (position < 0 || position >= row.count())
-            return false;
-        const qsizetype length = folding().fold(row.view(position), scratch);
-        return occursIn(std::u16string_view(scratch.data(), size_t(length)));
+        return position >= 0 && position < row.count() &&
+               occursIn(scratch, folding().foldUtf8(row.view(position), scratch));
     });
 }
 
@@ -48,7 +48,7 @@ CSVRowList CSVRowFilter::filter(const CSVRowList &rows) const
 {
     std::vector<char> passed(rows.size());
     const auto test = [&](size_t from, size_t to) {
-        std::u16string scratch;
+        std::string scratch;
         for (size_t i = from; i < to; ++i)
             passed[i] = passes(*rows[i], scratch);
     };

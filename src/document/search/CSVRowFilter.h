@@ -17,14 +17,15 @@ public:
     CSVRowFilter(QStringView text, std::optional<std::vector<qint64>> positions);
 
     // scratch is the caller's, reused from row to row.
-    bool passes(const CSVRow &row, std::u16string &scratch) const;
+    bool passes(const CSVRow &row, std::string &scratch) const;
     // The rows that pass, in their order. A million rows are tested on every core at once; the
     // caller waits, so nothing changes the rows meanwhile.
     CSVRowList filter(const CSVRowList &rows) const;
 
 private:
-    bool occursIn(std::u16string_view folded) const;
+    bool occursIn(const std::string &folded, qsizetype length) const;
 
-    std::u16string m_text;
+    // Folded as UTF-8: the rows are searched byte by byte.
+    std::string m_text;
     std::optional<std::vector<qint64>> m_positions;
 };

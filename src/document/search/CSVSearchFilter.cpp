@@ -37,8 +37,9 @@ void resetSearchField(CSVDocument &document)
 {
     if (document.searchField().text.isEmpty())
         return;
-    searchStringDidChanged(document, QString());
+    document.searchField().text.clear();
     emit document.searchFieldResetRequested();
+    searchStringDidChanged(document, QString());
     document.resetFindResults();
 }
 

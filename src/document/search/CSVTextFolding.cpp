@@ -5,10 +5,21 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr size_t s_planeSize = 0x10000;
+constexpr quint64 s_eachByte = 0x0101010101010101ull;
+constexpr quint64 s_highBits = 0x8080808080808080ull;
+
+// Eight ASCII characters in lower case at once: the loose folding of ASCII.
+quint64 lowerAscii(quint64 word)
+{
+    const quint64 fromA = word + (0x80 - 'A') * s_eachByte;
+    const quint64 pastZ = word + (0x80 - 'Z' - 1) * s_eachByte;
+    return word | (((fromA & ~pastZ) & s_highBits) >> 2);
+}
 
 const icu::Normalizer2 &nfd()
 {
@@ -28,17 +39,20 @@ bool isMark(UChar32 c)
 
 const CSVTextFolding &CSVTextFolding::forKind(Kind kind)
 {
-    static const CSVTextFolding s_loose(Kind::Loose);
-    static const CSVTextFolding s_canonical(Kind::Canonical);
-    static const CSVTextFolding s_caseless(Kind::CanonicalCaseless);
+    // Each table is made when first asked for.
     switch (kind) {
-    case Kind::Loose:
+    case Kind::Loose: {
+        static const CSVTextFolding s_loose(Kind::Loose);
         return s_loose;
-    case Kind::Canonical:
+    }
+    case Kind::Canonical: {
+        static const CSVTextFolding s_canonical(Kind::Canonical);
         return s_canonical;
+    }
     case Kind::CanonicalCaseless:
         break;
     }
+    static const CSVTextFolding s_caseless(Kind::CanonicalCaseless);
     return s_caseless;
 }
 
@@ -58,9 +72,10 @@ CSVTextFolding::CSVTextFolding(Kind kind) : m_kind(kind), m_entries(s_planeSize)
         } else if (folded.size() > 1) {
             entry.value = char16_t(m_expansions.size());
             m_expansions += folded;
-            m_longestExpansion = std::max(m_longestExpansion, qsizetype(folded.size()));
         }
     }
+    if (kind == Kind::Loose)
+        makeUtf8Entries();
 }
 
 std::u16string CSVTextFolding::foldCodePoint(char32_t c) const
@@ -87,85 +102,134 @@ bool CSVTextFolding::hasBoundaryBefore(char32_t c) const
     return nfd().hasBoundaryBefore(UChar32(c));
 }
 
-template<typename Char>
-qsizetype CSVTextFolding::foldChars(const Char *chars, qsizetype length, std::u16string &out,
-                                    qsizetype at) const
+void CSVTextFolding::makeUtf8Entries()
 {
-    if (qsizetype(out.size()) < at + length * m_longestExpansion)
-        out.resize(size_t(at + length * m_longestExpansion));
-    char16_t *to = out.data() + at;
-    for (qsizetype i = 0; i < length; ++i) {
-        const Entry &entry = m_entries[char16_t(chars[i])];
-        if (entry.length == 1) {
-            *to++ = entry.value;
+    m_utf8Entries.resize(s_planeSize);
+    for (size_t c = 0; c < s_planeSize; ++c) {
+        const Entry &entry = m_entries[c];
+        Utf8Entry &utf8 = m_utf8Entries[c];
+        const QByteArray bytes = QStringView(utf16Folding(char16_t(c))).toUtf8();
+        // A character beyond the Basic Multilingual Plane takes two units and four bytes.
+        m_longestUtf8 = std::max(m_longestUtf8, qsizetype(bytes.size()));
+        if (entry.length == s_surrogate || bytes.size() > 3) {
+            utf8.length = s_longUtf8;
             continue;
         }
-        std::u16string_view folded;
-        std::u16string supplementary;
-        if (entry.length != s_surrogate) {
-            folded = std::u16string_view(m_expansions).substr(entry.value, entry.length);
-        } else if (QChar::isHighSurrogate(char16_t(chars[i])) && i + 1 < length &&
-                   QChar::isLowSurrogate(char16_t(chars[i + 1]))) {
-            supplementary =
-                foldCodePoint(QChar::surrogateToUcs4(char16_t(chars[i]), char16_t(chars[i + 1])));
-            folded = supplementary;
-            ++i;
-        } else {
-            folded = std::u16string_view(&entry.value, 1);
-        }
-        const qsizetype written = to - out.data();
-        const qsizetype needed =
-            written + qsizetype(folded.size()) + (length - i) * m_longestExpansion;
-        if (qsizetype(out.size()) < needed) {
-            out.resize(size_t(needed));
-            to = out.data() + written;
-        }
-        to = std::copy(folded.begin(), folded.end(), to);
+        utf8.length = quint8(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), utf8.bytes);
+        if (c < 0x100 && bytes.size() == 1 && bytes[0] != '\0')
+            m_latin1Bytes[c] = bytes[0];
     }
-    return to - out.data();
 }
 
-qsizetype CSVTextFolding::fold(QAnyStringView text, std::u16string &out, qsizetype at) const
+std::u16string CSVTextFolding::utf16Folding(char16_t unit) const
 {
-    if (m_kind != Kind::Loose) {
-        Segmented segmented;
-        foldSegmented(text, segmented);
-        out.resize(size_t(at));
-        out += segmented.units;
-        return qsizetype(out.size());
+    const Entry &entry = m_entries[unit];
+    if (entry.length == s_surrogate)
+        return std::u16string(1, unit);
+    if (entry.length == 1)
+        return std::u16string(1, entry.value);
+    return m_expansions.substr(entry.value, entry.length);
+}
+
+// Room for length units is reserved. Latin-1 text is folded eight ASCII characters at once,
+// the others through a table of 256 (every Latin-1 character folds to at most three bytes).
+template<typename Char>
+char *CSVTextFolding::foldCharsUtf8(const Char *chars, qsizetype length, char *to) const
+{
+    if constexpr (sizeof(Char) == 1) {
+        qsizetype i = 0;
+        for (; i + 8 <= length; i += 8) {
+            quint64 word = 0;
+            std::memcpy(&word, chars + i, 8);
+            if (word & s_highBits) {
+                to = foldLatin1Utf8(chars + i, 8, to);
+                continue;
+            }
+            word = lowerAscii(word);
+            std::memcpy(to, &word, 8);
+            to += 8;
+        }
+        return foldLatin1Utf8(chars + i, length - i, to);
     }
+    const Utf8Entry *entries = m_utf8Entries.data();
+    for (qsizetype i = 0; i < length; ++i) {
+        const Utf8Entry &entry = entries[char16_t(chars[i])];
+        if (entry.length != s_longUtf8) {
+            std::memcpy(to, entry.bytes, 3);
+            to += entry.length;
+            continue;
+        }
+        const char16_t unit = char16_t(chars[i]);
+        const bool isPair = QChar::isHighSurrogate(unit) && i + 1 < length &&
+                            QChar::isLowSurrogate(char16_t(chars[i + 1]));
+        const QByteArray bytes =
+            QStringView(isPair ? foldCodePoint(QChar::surrogateToUcs4(unit, char16_t(chars[++i])))
+                               : utf16Folding(unit))
+                .toUtf8();
+        to = std::copy(bytes.begin(), bytes.end(), to);
+    }
+    return to;
+}
+
+char *CSVTextFolding::foldLatin1Utf8(const uchar *chars, qsizetype length, char *to) const
+{
+    for (qsizetype i = 0; i < length; ++i) {
+        if (const char byte = m_latin1Bytes[chars[i]]) {
+            *to++ = byte;
+            continue;
+        }
+        const Utf8Entry &entry = m_utf8Entries[chars[i]];
+        std::memcpy(to, entry.bytes, 3);
+        to += entry.length;
+    }
+    return to;
+}
+
+// Three bytes more than the text needs: each short folding is copied as three bytes.
+char *CSVTextFolding::reserveUtf8(std::string &out, qsizetype at, qsizetype length) const
+{
+    const size_t needed = size_t(at + length * m_longestUtf8 + 3);
+    if (out.size() < needed)
+        out.resize(needed);
+    return out.data() + at;
+}
+
+qsizetype CSVTextFolding::foldUtf8(QAnyStringView text, std::string &out, qsizetype at) const
+{
+    Q_ASSERT(m_kind == Kind::Loose);
     qsizetype end = at;
     visitCharacters(text, [&](const auto *chars, qsizetype length) {
-        end = foldChars(chars, length, out, at);
+        char *to = reserveUtf8(out, at, length);
+        end = foldCharsUtf8(chars, length, to) - out.data();
     });
     return end;
 }
 
-qsizetype CSVTextFolding::foldPieces(QAnyStringView text, const quint32 *ends, qsizetype count,
-                                     char16_t separator, std::u16string &out) const
+qsizetype CSVTextFolding::foldPiecesUtf8(QAnyStringView text, const quint32 *ends, qsizetype count,
+                                         char separator, std::string &out) const
 {
     Q_ASSERT(m_kind == Kind::Loose);
-    qsizetype at = 0;
-    visitCharacters(text, [&](const auto *chars, qsizetype) {
+    qsizetype end = 0;
+    visitCharacters(text, [&](const auto *chars, qsizetype length) {
+        char *to = reserveUtf8(out, 0, length + count);
         quint32 begin = 0;
         for (qsizetype i = 0; i < count; ++i) {
-            if (i > 0) {
-                if (qsizetype(out.size()) <= at)
-                    out.resize(size_t(at + 1));
-                out[size_t(at++)] = separator;
-            }
-            at = foldChars(chars + begin, qsizetype(ends[i] - begin), out, at);
+            if (i > 0)
+                *to++ = separator;
+            to = foldCharsUtf8(chars + begin, qsizetype(ends[i] - begin), to);
             begin = ends[i];
         }
+        end = to - out.data();
     });
-    return at;
+    return end;
 }
 
 std::u16string CSVTextFolding::fold(QAnyStringView text) const
 {
-    std::u16string out;
-    out.resize(size_t(fold(text, out)));
-    return out;
+    Segmented segmented;
+    foldSegmented(text, segmented);
+    return std::move(segmented.units);
 }
 
 template<typename Char>
@@ -176,26 +240,32 @@ void CSVTextFolding::foldCharsSegmented(const Char *chars, qsizetype length, Seg
     size_t segment = 0;
     for (qsizetype i = 0; i < length;) {
         const Entry &entry = m_entries[char16_t(chars[i])];
+        if (entry.length == 1 && (entry.boundaryBefore || i == 0)) {
+            if (out.units.size() >= segment + 3)
+                sortMarks(out.units, segment);
+            segment = out.units.size();
+            out.units.push_back(entry.value);
+            out.starts.push_back(qint32(i++));
+            continue;
+        }
         const bool isPair = entry.length == s_surrogate && i + 1 < length &&
                             QChar::isHighSurrogate(char16_t(chars[i])) &&
                             QChar::isLowSurrogate(char16_t(chars[i + 1]));
         const char32_t c = isPair
                                ? QChar::surrogateToUcs4(char16_t(chars[i]), char16_t(chars[i + 1]))
                                : char32_t(char16_t(chars[i]));
-        const bool boundary = isPair ? hasBoundaryBefore(c) : entry.boundaryBefore;
-        if (boundary || i == 0) {
+        const bool boundary = (isPair ? hasBoundaryBefore(c) : entry.boundaryBefore) || i == 0;
+        if (boundary) {
             sortMarks(out.units, segment);
             segment = out.units.size();
         }
         const size_t first = out.units.size();
         if (isPair)
             out.units += foldCodePoint(c);
-        else if (entry.length == 1 || entry.length == s_surrogate)
-            out.units += entry.value;
         else
-            out.units.append(m_expansions, entry.value, entry.length);
+            out.units += utf16Folding(char16_t(c));
         out.starts.resize(out.units.size(), -1);
-        if ((boundary || i == 0) && first < out.units.size())
+        if (boundary && first < out.units.size())
             out.starts[first] = qint32(i);
         i += isPair ? 2 : 1;
     }
@@ -210,10 +280,11 @@ void CSVTextFolding::foldSegmented(QAnyStringView text, Segmented &out) const
 }
 
 // Canonical order: within each run of combining marks, marks of a lower combining class come
-// first, and marks of the same class keep their order.
+// first, and marks of the same class keep their order. A segment needs three units for a run
+// of two marks.
 void CSVTextFolding::sortMarks(std::u16string &units, size_t from) const
 {
-    if (m_kind == Kind::Loose || units.size() < from + 3)
+    if (m_kind == Kind::Loose)
         return;
     const auto combiningClass = [](char16_t unit) { return u_getCombiningClass(UChar32(unit)); };
     for (size_t i = from + 1; i < units.size(); ++i) {

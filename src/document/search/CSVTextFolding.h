@@ -3,6 +3,7 @@
 #include <QAnyStringView>
 #include <QString>
 
+#include <array>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -41,13 +42,15 @@ public:
     // The folding of a kind, made on first use; safe to use from several threads.
     static const CSVTextFolding &forKind(Kind kind);
 
-    // Folds text into out from position at, growing out as needed; answers the new end.
-    qsizetype fold(QAnyStringView text, std::u16string &out, qsizetype at = 0) const;
     std::u16string fold(QAnyStringView text) const;
+    // The loose folding as UTF-8, into out from position at, growing out as needed; answers the
+    // new end. Texts folded so compare as substrings byte by byte, which the C library does
+    // fastest.
+    qsizetype foldUtf8(QAnyStringView text, std::string &out, qsizetype at = 0) const;
     // Folds the pieces of text that end at ends[0], ..., ends[count - 1], joined by the
-    // separator, into out; answers the length written. For Loose only.
-    qsizetype foldPieces(QAnyStringView text, const quint32 *ends, qsizetype count,
-                         char16_t separator, std::u16string &out) const;
+    // separator, into out as UTF-8; answers the length written.
+    qsizetype foldPiecesUtf8(QAnyStringView text, const quint32 *ends, qsizetype count,
+                             char separator, std::string &out) const;
 
     // The folding of text in segments: a segment is one character with the combining marks
     // after it, folded. starts[i] is the offset in text of the segment that begins at out[i],
@@ -70,13 +73,23 @@ private:
         bool boundaryBefore = true;
     };
     static constexpr quint8 s_surrogate = 0xFF;
+    // The UTF-8 of a folding of up to three bytes; longer ones, and surrogates, are made anew.
+    struct Utf8Entry
+    {
+        quint8 length = 0;
+        char bytes[3] = {};
+    };
+    static constexpr quint8 s_longUtf8 = 0xFF;
 
     explicit CSVTextFolding(Kind kind);
     std::u16string foldCodePoint(char32_t c) const;
     bool hasBoundaryBefore(char32_t c) const;
+    void makeUtf8Entries();
+    std::u16string utf16Folding(char16_t unit) const;
+    char *reserveUtf8(std::string &out, qsizetype at, qsizetype length) const;
     template<typename Char>
-    qsizetype foldChars(const Char *chars, qsizetype length, std::u16string &out,
-                        qsizetype at) const;
+    char *foldCharsUtf8(const Char *chars, qsizetype length, char *to) const;
+    char *foldLatin1Utf8(const uchar *chars, qsizetype length, char *to) const;
     template<typename Char>
     void foldCharsSegmented(const Char *chars, qsizetype length, Segmented &out) const;
     void sortMarks(std::u16string &units, size_t from) const;
@@ -84,5 +97,8 @@ private:
     Kind m_kind;
     std::vector<Entry> m_entries;
     std::u16string m_expansions;
-    qsizetype m_longestExpansion = 1;
+    std::vector<Utf8Entry> m_utf8Entries;
+    // The one byte a Latin-1 character folds to, or 0.
+    std::array<char, 0x100> m_latin1Bytes = {};
+    qsizetype m_longestUtf8 = 4;
 };
