@@ -32,6 +32,7 @@ FindReplaceSheet *FindReplaceSheet::beginSheet(QWidget *window, CSVDocument &doc
     if (!error.isEmpty()) {
         sheet->m_patternError->setText(error);
         sheet->m_patternError->show();
+        sheet->adjustSize();
     }
     sheet->begin();
     return sheet;
@@ -108,6 +109,7 @@ void FindReplaceSheet::checkPattern()
                               : QString();
     m_patternError->setText(error);
     m_patternError->setVisible(!error.isEmpty());
+    adjustSize();
 }
 
 // An invalid regular expression found nothing: the sheet comes back to say why.

@@ -35,12 +35,14 @@ SearchFilterField::SearchFilterField(QLineEdit *field, CSVDocument &document)
 
 void SearchFilterField::applyText()
 {
+    m_apply.cancel();
     if (m_field->text() != m_document.searchField().text)
         CSVSearchFilter::searchStringDidChanged(m_document, m_field->text());
 }
 
 void SearchFilterField::rebuildMenu()
 {
+    m_rebuild.cancel();
     m_menu->clear();
     const auto &items = m_document.searchField().menu.items();
     for (qsizetype index = 0; index < qsizetype(items.size()); ++index) {
