@@ -267,6 +267,7 @@ void DocumentController::closeWindow(DocumentWindow *window, std::function<void(
         if (done)
             done(closed);
     };
+    window->commitEditing();
     if (window->document().hasUnsavedChanges()) {
         askToSave(window, finish);
         return;

@@ -9,6 +9,8 @@
 #include "kit/ZRNLineNumberRulerWithMarker.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 
 namespace {
@@ -39,12 +41,15 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
     setSelectionModel(m_selectionModel);
     delete standardSelectionModel;
     setItemDelegate(new CSVTableCellDelegate(
-        [this](const QModelIndex &index) { return showsCellSelected(index); }, this));
+        [this](const QModelIndex &index) { return showsCellSelected(index); },
+        [this](const QModelIndex &index) { return index == currentIndex(); }, this));
     m_ruler->setRowSelectionTest([this](int row) { return showsRowSelected(row); });
     m_header->setSelectionState([this](int column) { return columnSelectionState(column); });
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    // As in a spreadsheet: typing replaces the current cell's text, F2 and Enter edit it.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setCornerButtonEnabled(false);
     setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -104,10 +109,26 @@ void CSVTableView::synchronize()
 {
     m_synchronization.cancel();
     if (m_model->isSynchronizationPending())
-        m_model->synchronize(); // puts widths and selection back through synchronized()
+        synchronizeModel();
     else
         applySelection();
     applyPendingScrolls();
+}
+
+// The model puts widths and selection back through synchronized(). A reset loses the current
+// cell; it comes back where it was, as near as the new shape allows.
+void CSVTableView::synchronizeModel()
+{
+    const QModelIndex before = currentIndex();
+    const int row = before.row();
+    const int column = before.column();
+    m_model->synchronize();
+    const int rows = m_model->rowCount();
+    const int columns = m_model->columnCount();
+    if (before.isValid() && !currentIndex().isValid() && rows > 0 && columns > 0)
+        selectionModel()->setCurrentIndex(
+            m_model->index(std::min(row, rows - 1), std::min(column, columns - 1)),
+            QItemSelectionModel::NoUpdate);
 }
 
 bool CSVTableView::showsCellSelected(const QModelIndex &index) const
@@ -176,6 +197,67 @@ void CSVTableView::updateGeometries()
     showSelectionInView();
 }
 
+void CSVTableView::commitOpenEditor()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget *editor = indexWidget(m_editedIndex)) {
+        commitData(editor);
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void CSVTableView::keyPressEvent(QKeyEvent *event)
+{
+    const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isEnter && event->modifiers() == Qt::NoModifier && state() != EditingState &&
+        edit(currentIndex(), EditKeyPressed, event))
+        return;
+    QTableView::keyPressEvent(event);
+}
+
+// F2 and Enter edit the cell keeping its text, the cursor at its end; a double-click selects the
+// text, and a typed character replaces it.
+bool CSVTableView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    if (state() == EditingState) {
+        m_editedIndex = index;
+        auto *field = qobject_cast<QLineEdit *>(indexWidget(index));
+        if (field && trigger == EditKeyPressed)
+            field->end(false);
+    }
+    return true;
+}
+
+// Enter commits and moves down, Tab right, Shift+Tab left; Escape only cancels.
+void CSVTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    switch (hint) {
+    case QAbstractItemDelegate::SubmitModelCache:
+        moveCurrentCell(MoveDown);
+        break;
+    case QAbstractItemDelegate::EditNextItem:
+        moveCurrentCell(MoveNext);
+        break;
+    case QAbstractItemDelegate::EditPreviousItem:
+        moveCurrentCell(MovePrevious);
+        break;
+    default:
+        break;
+    }
+}
+
+void CSVTableView::moveCurrentCell(CursorAction direction)
+{
+    const QModelIndex next = moveCursor(direction, Qt::NoModifier);
+    if (next.isValid())
+        selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
+}
+
 void CSVTableView::applyColumnWidths()
 {
     const CSVTableColumns &tableColumns = m_document.tableColumns();
@@ -189,19 +271,28 @@ void CSVTableView::applyColumnWidths()
     m_applyingDocument = false;
 }
 
+// A row or column the document asks to show (one just added, say) becomes the current cell's
+// row or column, so the keys go on from there.
 void CSVTableView::applyPendingScrolls()
 {
     if (m_model->columnCount() == 0 || m_model->rowCount() == 0) {
         m_pendingRowScroll = m_pendingColumnScroll = NotFound;
         return;
     }
-    if (m_pendingRowScroll < m_model->rowCount()) {
-        const int column = std::max(0, columnAt(0));
-        scrollTo(m_model->index(int(m_pendingRowScroll), column));
-    }
-    if (m_pendingColumnScroll < m_model->columnCount()) {
-        const int row = std::max(0, rowAt(0));
-        scrollTo(m_model->index(row, int(m_pendingColumnScroll)));
+    const QModelIndex current = currentIndex();
+    int row = current.isValid() ? current.row() : std::max(0, rowAt(0));
+    int column = current.isValid() ? current.column() : std::max(0, columnAt(0));
+    if (m_pendingRowScroll < m_model->rowCount())
+        row = int(m_pendingRowScroll);
+    if (m_pendingColumnScroll < m_model->columnCount())
+        column = int(m_pendingColumnScroll);
+    if (m_pendingRowScroll != NotFound || m_pendingColumnScroll != NotFound) {
+        const QModelIndex shown = m_model->index(row, column);
+        // The scroll bars must know of new rows and columns, and of their widths.
+        executeDelayedItemsLayout();
+        updateGeometries();
+        selectionModel()->setCurrentIndex(shown, QItemSelectionModel::NoUpdate);
+        scrollTo(shown);
     }
     m_pendingRowScroll = m_pendingColumnScroll = NotFound;
 }

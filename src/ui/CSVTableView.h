@@ -41,6 +41,10 @@ public:
 
     void selectAll() override;
 
+    // Hands the text of an open cell editor to the document and closes the editor: whatever
+    // reads the table next (a command, a save, a close) must see what the user typed.
+    void commitOpenEditor();
+
 signals:
     // The user double-clicked a column header, at that display position.
     void columnHeaderDoubleClicked(int column);
@@ -48,8 +52,13 @@ signals:
 protected:
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
     void updateGeometries() override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    void synchronizeModel();
+    void moveCurrentCell(CursorAction direction);
     void selectRowsFromGesture(const IndexSet &rows, QItemSelectionModel::SelectionFlags command);
     bool showsCellSelected(const QModelIndex &index) const;
     bool showsRowSelected(int row) const;
@@ -69,6 +78,7 @@ private:
     ZRNLineNumberRulerWithMarker *m_ruler;
     RowSelectionGesture m_gesture;
     ZRNDeferredCall m_synchronization;
+    QPersistentModelIndex m_editedIndex;
     bool m_selectingFromGesture = false;
     bool m_applyingDocument = false;
     qint64 m_columnAnchor = NotFound;

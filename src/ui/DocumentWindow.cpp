@@ -243,6 +243,7 @@ bool DocumentWindow::isCommandEnabled(const CommandSender &sender) const
 // validated again before it runs.
 void DocumentWindow::sendCommand(const CommandSender &sender)
 {
+    commitEditing();
     if (!isCommandEnabled(sender))
         return;
     const Command::Action &action = CommandRegistry::command(sender.id).action;
@@ -250,6 +251,11 @@ void DocumentWindow::sendCommand(const CommandSender &sender)
         (*onWindow)(*this, sender);
     else if (const auto *onApplication = std::get_if<Command::ApplicationAction>(&action))
         (*onApplication)(*m_application, sender);
+}
+
+void DocumentWindow::commitEditing()
+{
+    m_tableView->commitOpenEditor();
 }
 
 void DocumentWindow::validateUserInterfaceItems()
@@ -304,6 +310,7 @@ void DocumentWindow::closeWithoutAsking()
 
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
+    commitEditing();
     if (m_closeHandler && !m_closeApproved) {
         event->ignore();
         m_closeHandler(this);

@@ -67,8 +67,10 @@ public:
     // Commands, as the registry declares them.
     CommandState commandState() const;
     bool isCommandEnabled(const CommandSender &sender) const;
-    // Performs the command if it is offered now.
+    // Performs the command if it is offered now, after committing the cell being edited.
     void sendCommand(const CommandSender &sender);
+    // Text being typed into a cell goes to the document: before a command, a save, a close.
+    void commitEditing();
     // Enables every menu and toolbar item as the state now says.
     void validateUserInterfaceItems();
     // The menu item sending the command (with that argument), for the tests.

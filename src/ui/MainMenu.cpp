@@ -63,6 +63,7 @@ void buildEditMenu(const MenuFiller &edit)
     edit.add(Id::Cut);
     edit.add(Id::Copy);
     edit.add(Id::Paste);
+    edit.add(Id::EmptySelectedCells);
     edit.separator();
     edit.add(Id::SelectAll);
     edit.add(Id::InvertSelection);

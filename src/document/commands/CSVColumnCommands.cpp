@@ -1,5 +1,7 @@
 #include "CSVColumnCommands.h"
 
+#include "CSVSelectionCommands.h"
+
 #include "document/CSVDocument.h"
 
 #include "foundation/NotFound.h"
@@ -10,6 +12,8 @@ void insertEmptyColumns(CSVDocument &document, qint64 index, qint64 count)
 {
     if (count <= 0)
         return;
+    // The new columns end up the only ones selected, in view.
+    CSVSelectionCommands::deselectAll(document);
     const qint64 firstPosition = document.numberOfColumns();
     // One pass over the rows for all the new cells: a row is reallocated when it grows.
     for (const CSVRowPtr &row : document.rowArrays())

@@ -1,6 +1,7 @@
 #include "CSVInsertRows.h"
 
 #include "CSVRowCommands.h"
+#include "CSVSelectionCommands.h"
 
 #include "document/CSVDocument.h"
 
@@ -52,6 +53,7 @@ void close(CSVDocument &document, const Options &options, bool confirmed)
     document.commandChoices().insertRowsPlacement = options.placement;
     if (!confirmed || options.count < 1)
         return;
+    CSVSelectionCommands::deselectAll(document);
     UndoGroup group(document.undoManager());
     document.insertCSVRows(CSVRowCommands::emptyRows(document, options.count),
                            baseIndex(document, options));

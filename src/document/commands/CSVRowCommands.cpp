@@ -1,5 +1,7 @@
 #include "CSVRowCommands.h"
 
+#include "CSVSelectionCommands.h"
+
 #include "document/CSVDocument.h"
 
 namespace CSVRowCommands {
@@ -17,6 +19,8 @@ CSVRowList emptyRows(const CSVDocument &document, qint64 count)
 void addNewRow(CSVDocument &document)
 {
     document.resetSearchField();
+    // The new row ends up the only one selected, in view.
+    CSVSelectionCommands::deselectAll(document);
     UndoGroup group(document.undoManager());
     document.insertCSVRow(emptyRows(document, 1).front(), qint64(document.rowArrays().size()));
     document.undoManager().setActionName(QStringLiteral("LSUDAddRow"));

@@ -30,6 +30,7 @@ enum class CommandId {
     Cut,
     Copy,
     Paste,
+    EmptySelectedCells,
     SelectAll,
     InvertSelection,
     DeselectAll,

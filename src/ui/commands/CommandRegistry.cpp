@@ -20,6 +20,7 @@
 #include "document/commands/CSVColumnCommands.h"
 #include "document/commands/CSVColumnWidths.h"
 #include "document/commands/CSVConvertContent.h"
+#include "document/commands/CSVEmptyCells.h"
 #include "document/commands/CSVRowCommands.h"
 #include "document/commands/CSVSelectionCommands.h"
 #include "document/commands/CSVShiftContent.h"
@@ -100,6 +101,11 @@ bool alignsColumns(const State &s)
 bool hasSelection(const State &s)
 {
     return s.selectedRows >= 1 || s.selectedColumns >= 1;
+}
+
+bool emptiesCells(const State &s)
+{
+    return s.editable && hasSelection(s);
 }
 
 bool hasSelectedRows(const State &s)
@@ -267,6 +273,8 @@ std::vector<Command> declarations()
         {Id::Cut, "LSMenuCut", keys(QKS::Cut, Qt::CTRL | Qt::Key_X), {}, always, notBuilt},
         {Id::Copy, "LSMenuCopy", keys(QKS::Copy, Qt::CTRL | Qt::Key_C), {}, always, notBuilt},
         {Id::Paste, "LSMenuPaste", keys(QKS::Paste, Qt::CTRL | Qt::Key_V), {}, always, notBuilt},
+        {Id::EmptySelectedCells, "LSMenuEmptyCells", key(Qt::Key_Delete), {}, emptiesCells,
+         onDocument(CSVEmptyCells::emptySelectedCells)},
         {Id::SelectAll, "LSMenuSelectAll", keys(QKS::SelectAll, Qt::CTRL | Qt::Key_A), {}, always,
          onWindow([](Window &w) { w.tableView()->selectAll(); })},
         {Id::InvertSelection, "LSMenuInvertSelection", {}, {}, tableHasFocus,

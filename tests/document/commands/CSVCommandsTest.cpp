@@ -4,6 +4,7 @@
 
 #include "document/CSVDocument.h"
 #include "document/commands/CSVColumnCommands.h"
+#include "document/commands/CSVEmptyCells.h"
 #include "document/commands/CSVInsertColumns.h"
 #include "document/commands/CSVInsertRows.h"
 #include "document/commands/CSVRemoval.h"
@@ -129,9 +130,21 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     [](CSVDocument &d) { insertRows(d, 3, RowPlacement::BeforeFirstSelectedRow); },
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|,,|,,|,,|a4,b4,c4|a5,b5,c5|a6,b6,c6|"
-                    "a7,b7,c7 cols=0:1 1:2 2:3 sel=4 5 6 7/ undo=LSUDInsertRows redo=",
+                    "a7,b7,c7 cols=0:1 1:2 2:3 sel=4 5 6/ undo=LSUDInsertRows redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|a4,b4,c4|a5,b5,c5|a6,b6,c6|a7,b7,c7 "
-                    "cols=0:1 1:2 2:3 sel=7/ undo= redo=LSUDInsertRows"},
+                    "cols=0:1 1:2 2:3 sel=/ undo= redo=LSUDInsertRows"},
+        // The selected rows whole and the selected columns in every row, as the table shows
+        // them, the dragged column included.
+        CommandCase{"EmptySelectedRowsAndColumns", numberedLines(3),
+                    [](CSVDocument &d) {
+                        d.moveTableColumn(0, 2);
+                        d.selectRowIndexes({2}, false);
+                        d.selectColumnIndexes({2}, false);
+                    },
+                    CSVEmptyCells::emptySelectedCells,
+                    ",b0,c0|,b1,c1|,, cols=1:2 2:3 0:1 sel=2/2 undo=LSUDDataEdited redo=",
+                    "a0,b0,c0|a1,b1,c1|a2,b2,c2 cols=1:2 2:3 0:1 sel=2/2 undo= "
+                    "redo=LSUDDataEdited"},
         CommandCase{"InsertTwoColumnsAfterDisplayPositionOne", numberedLines(2),
                     [](CSVDocument &d) { d.moveTableColumn(0, 2); },
                     [](CSVDocument &d) { insertColumns(d, 2, ColumnPlacement::AfterColumn, 1); },
