@@ -541,11 +541,17 @@ qint64 CSVDocument::numberOfRowsInTableView()
 
 QString CSVDocument::objectValueForTableColumn(qint64 column, qint64 row)
 {
+    return cellViewForTableColumn(column, row).toString();
+}
+
+QAnyStringView CSVDocument::cellViewForTableColumn(qint64 column, qint64 row)
+{
     const qint64 position = m_columns.at(column).position();
     const CSVRowPtr &csvRow = displayRowArrays().at(size_t(row));
     if (position >= 0 && position < csvRow->count())
-        return csvRow->at(position);
-    return localized("LSUndefinedContent");
+        return csvRow->view(position);
+    static const QString s_undefined = localized("LSUndefinedContent");
+    return s_undefined;
 }
 
 bool CSVDocument::shouldEditTableColumn(qint64, qint64) const

@@ -176,6 +176,9 @@ public:
     // Data source of the table; column indexes are display positions, rows visible rows.
     qint64 numberOfRowsInTableView();
     QString objectValueForTableColumn(qint64 column, qint64 row);
+    // The same cell without a copy, valid until its row changes: a cell may hold hundreds of
+    // megabytes, of which the table shows a part.
+    QAnyStringView cellViewForTableColumn(qint64 column, qint64 row);
     bool shouldEditTableColumn(qint64 column, qint64 row) const;
     void setObjectValueForTableColumn(const QString &text, qint64 column, qint64 row);
     bool shouldReorderColumn(qint64 from, qint64 to) const;

@@ -1,5 +1,9 @@
 #include "CSVTableCellDelegate.h"
 
+#include "CSVTableModel.h"
+#include "LongCellEditor.h"
+
+#include <QLineEdit>
 #include <QPainter>
 
 CSVTableCellDelegate::CSVTableCellDelegate(CellTest isSelected, CellTest isCurrent, QObject *parent)
@@ -14,6 +18,63 @@ void CSVTableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
     QStyledItemDelegate::paint(painter, option, index);
     if (m_isCurrent(index))
         paintCurrentCellFrame(painter, option, m_isSelected(index));
+}
+
+QWidget *CSVTableCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                            const QModelIndex &index) const
+{
+    if (!index.data(CSVTableModel::NeedsTextAreaRole).toBool())
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    auto *editor = new LongCellEditor(parent);
+    auto *self = const_cast<CSVTableCellDelegate *>(this);
+    connect(editor, &LongCellEditor::commitRequested, self,
+            [self, editor](QAbstractItemDelegate::EndEditHint hint) {
+                emit self->commitData(editor);
+                emit self->closeEditor(editor, hint);
+            });
+    connect(editor, &LongCellEditor::cancelRequested, self, [self, editor] {
+        emit self->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    });
+    return editor;
+}
+
+void CSVTableCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    if (auto *area = qobject_cast<LongCellEditor *>(editor))
+        area->setText(index.data(Qt::EditRole).toString());
+    else
+        QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void CSVTableCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                        const QModelIndex &index) const
+{
+    if (auto *area = qobject_cast<LongCellEditor *>(editor)) {
+        if (area->isModified())
+            model->setData(index, area->text());
+        return;
+    }
+    const auto *line = qobject_cast<QLineEdit *>(editor);
+    if (!line || line->isModified())
+        QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+// The text area opens over the cell and below it, as large as a few lines of a wide column,
+// inside the table.
+void CSVTableCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                                const QModelIndex &index) const
+{
+    if (!qobject_cast<LongCellEditor *>(editor)) {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        return;
+    }
+    const QRect table = editor->parentWidget()->rect();
+    QRect area(option.rect.topLeft(),
+               QSize(std::max(option.rect.width(), 480), option.rect.height() * 12));
+    area = area.intersected(table);
+    if (area.height() < option.rect.height() * 6)
+        area.moveBottom(std::min(table.bottom(), option.rect.bottom()));
+    editor->setGeometry(area.intersected(table));
 }
 
 void CSVTableCellDelegate::initStyleOption(QStyleOptionViewItem *option,

@@ -1,5 +1,7 @@
 #include "CSVTableModel.h"
 
+#include "TableCellText.h"
+
 #include "document/CSVDocument.h"
 
 namespace {
@@ -55,8 +57,12 @@ QVariant CSVTableModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        return TableCellText::shown(m_document.cellViewForTableColumn(index.column(), index.row()));
     case Qt::EditRole:
         return m_document.objectValueForTableColumn(index.column(), index.row());
+    case NeedsTextAreaRole:
+        return TableCellText::needsTextArea(
+            m_document.cellViewForTableColumn(index.column(), index.row()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             alignmentFor(m_document.tableColumns().at(index.column()).contentAlignment()));

@@ -8,6 +8,8 @@ class CSVDocument;
 
 // The table view's data source: the document's visible rows under its columns, column index =
 // display position. Edits go through the document's cell primitive, so each one is an undo step.
+// The display text of a cell is what the table shows of it (TableCellText); the edit text is
+// the whole cell.
 //
 // A large command can change the document a million times in one event (one reload per row
 // removed); the model follows all of them at once when control returns to the event loop. Until
@@ -18,6 +20,9 @@ class CSVTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    // Whether a cell is edited in a text area (long, or of several lines).
+    static constexpr int NeedsTextAreaRole = Qt::UserRole;
+
     explicit CSVTableModel(CSVDocument &document, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;

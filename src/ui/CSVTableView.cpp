@@ -4,6 +4,7 @@
 #include "CSVTableColumnHeaderView.h"
 #include "CSVTableModel.h"
 #include "CSVTableSelectionModel.h"
+#include "LongCellEditor.h"
 
 #include "document/CSVDocument.h"
 #include "kit/ZRNLineNumberRulerWithMarker.h"
@@ -12,6 +13,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -224,11 +228,18 @@ bool CSVTableView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *e
         return false;
     if (state() == EditingState) {
         m_editedIndex = index;
-        auto *field = qobject_cast<QLineEdit *>(indexWidget(index));
-        if (field && trigger == EditKeyPressed)
-            field->end(false);
+        if (trigger == EditKeyPressed)
+            placeCursorAtEnd(indexWidget(index));
     }
     return true;
+}
+
+void CSVTableView::placeCursorAtEnd(QWidget *editor)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        line->end(false);
+    else if (auto *area = qobject_cast<LongCellEditor *>(editor))
+        area->placeCursorAtEnd();
 }
 
 // Enter commits and moves down, Tab right, Shift+Tab left; Escape only cancels.
@@ -258,15 +269,25 @@ void CSVTableView::moveCurrentCell(CursorAction direction)
                                                     QItemSelectionModel::Rows);
 }
 
+// The width most columns share goes to the header as its default size, in one pass over the
+// sections; only the columns of other widths are then resized one by one. Resizing every one of
+// a million sections alone takes time linear in their number each, and never ends.
 void CSVTableView::applyColumnWidths()
 {
     const CSVTableColumns &tableColumns = m_document.tableColumns();
+    const int count = int(std::min<qint64>(tableColumns.count(), m_model->columnCount()));
+    std::vector<int> widths(size_t(count), 0);
+    std::unordered_map<int, int> uses;
+    for (int column = 0; column < count; ++column)
+        ++uses[widths[size_t(column)] = qRound(tableColumns.at(column).width())];
+    const auto common = std::max_element(uses.begin(), uses.end(),
+                                         [](auto &a, auto &b) { return a.second < b.second; });
     m_applyingDocument = true;
-    for (qint64 column = 0; column < tableColumns.count() && column < m_model->columnCount();
-         ++column) {
-        const int width = qRound(tableColumns.at(column).width());
-        if (m_header->sectionSize(int(column)) != width)
-            m_header->resizeSection(int(column), width);
+    if (common != uses.end() && m_header->defaultSectionSize() != common->first)
+        m_header->setDefaultSectionSize(common->first);
+    for (int column = 0; column < count; ++column) {
+        if (m_header->sectionSize(column) != widths[size_t(column)])
+            m_header->resizeSection(column, widths[size_t(column)]);
     }
     m_applyingDocument = false;
 }

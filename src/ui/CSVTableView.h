@@ -58,6 +58,7 @@ protected:
 
 private:
     void synchronizeModel();
+    static void placeCursorAtEnd(QWidget *editor);
     void moveCurrentCell(CursorAction direction);
     void selectRowsFromGesture(const IndexSet &rows, QItemSelectionModel::SelectionFlags command);
     bool showsCellSelected(const QModelIndex &index) const;
