@@ -305,10 +305,26 @@ std::vector<CSVTableColumn> CSVDocument::selectedColumns() const
 }
 
 // Reloading the table drops selected rows past the end, as a table view does.
-void CSVDocument::reload()
+void CSVDocument::reload(RowChange change)
 {
     m_selection.limitRows(qint64(m_rows.displayRows().size()));
-    emit reloadData();
+    // Under a filter the changed rows' places among the visible ones are not known here.
+    if (m_rows.hasFilter() && change.kind != RowChange::OneRow)
+        change.kind = RowChange::Everything;
+    switch (change.kind) {
+    case RowChange::Inserted:
+        emit rowsInserted(change.first, change.count);
+        break;
+    case RowChange::Removed:
+        emit rowsRemoved(change.first, change.count);
+        break;
+    case RowChange::OneRow:
+        emit cellChanged(change.row, change.position);
+        break;
+    case RowChange::Everything:
+        emit reloadData();
+        break;
+    }
 }
 
 void CSVDocument::removeCSVRow(const CSVRowPtr &row)
@@ -318,7 +334,7 @@ void CSVDocument::removeCSVRow(const CSVRowPtr &row)
     m_rows.takeAt(index);
     const qint64 filterIndex = m_rows.removeFromFilter(row);
     registerUndo([this, row, index, filterIndex] { reinsertCSVRow(row, index, filterIndex); });
-    reload();
+    reload({RowChange::Removed, index, 1});
     m_selection.deselectRows(index, 1);
     emit selectionChanged();
     updateUI();
@@ -342,7 +358,7 @@ void CSVDocument::removeCSVRowsInRange(qint64 location, qint64 length)
     m_rows.removeFromFilterRowsLike(removed);
     registerUndo(
         [this, removed = std::move(removed), location] { insertCSVRows(removed, location); });
-    reload();
+    reload({RowChange::Removed, location, length});
     m_selection.deselectRows(location, length);
     emit selectionChanged();
     updateUI();
@@ -384,7 +400,7 @@ void CSVDocument::replaceCSVRow(const CSVRowPtr &oldRow, const CSVRowPtr &newRow
     registerUndo([this, oldRow, newRow] { replaceCSVRow(newRow, oldRow); });
     m_rows.replace(index, newRow);
     m_rows.replaceInFilter(oldRow, newRow);
-    reload();
+    reload({RowChange::OneRow, 0, 0, newRow});
 }
 
 void CSVDocument::replaceCSVRows(CSVRowList oldRows, CSVRowList newRows)
@@ -431,7 +447,7 @@ void CSVDocument::insertCSVRows(const CSVRowList &rows, qint64 index)
 
 void CSVDocument::afterRowsInserted(qint64 index, qint64 count)
 {
-    reload();
+    reload({RowChange::Inserted, index, count});
     m_selection.selectRows(IndexSet::fromRange(index, count), true);
     emit selectionChanged();
     emit scrollRowToVisible(index);
@@ -525,7 +541,7 @@ void CSVDocument::setStringValue(const QString &value, const CSVRowPtr &row, qin
     const QString previous = row->at(position);
     registerUndo([this, previous, row, position] { setStringValue(previous, row, position); });
     row->set(position, value);
-    reload();
+    reload({RowChange::OneRow, 0, 0, row, position});
 }
 
 void CSVDocument::setStringValues(const CSVCellBlock &cells)

@@ -206,6 +206,12 @@ public:
 signals:
     // The table's contents changed: read everything again, the row selection included.
     void reloadData();
+    // Smaller changes, told so that the table keeps its editor, current cell and scroll
+    // position: visible rows inserted or removed at a place (under a filter, a reloadData
+    // instead), or the text of a row's cell at a position (-1: of every cell) changed.
+    void rowsInserted(qint64 first, qint64 count);
+    void rowsRemoved(qint64 first, qint64 count);
+    void cellChanged(const CSVRowPtr &row, qint64 position);
     void columnsChanged();
     void selectionChanged();
     void scrollRowToVisible(qint64 row);
@@ -231,7 +237,18 @@ private:
     {
         m_undoManager.registerUndo(std::move(inverse));
     }
-    void reload();
+    // What a change did to the rows, for reload().
+    struct RowChange
+    {
+        enum Kind { Everything, Inserted, Removed, OneRow };
+        Kind kind = Everything;
+        qint64 first = 0;
+        qint64 count = 0;
+        CSVRowPtr row = {}; // OneRow, at a cell position or -1
+        qint64 position = -1;
+    };
+    void reload() { reload(RowChange{RowChange::Everything, 0, 0}); }
+    void reload(RowChange change);
     void afterRowsInserted(qint64 index, qint64 count);
     void reinsertCSVRow(const CSVRowPtr &row, qint64 index, qint64 filterIndex);
     // The lists are shared with the inverse: a million rows are not copied for each step.

@@ -28,9 +28,14 @@ CSVTableModel::CSVTableModel(CSVDocument &document, QObject *parent)
     , m_columnCount(int(document.tableColumns().count()))
     , m_synchronization(this, [this] { synchronize(); })
 {
-    connect(&document, &CSVDocument::reloadData, this, [this] { m_synchronization.schedule(); });
-    connect(&document, &CSVDocument::columnsChanged, this,
-            [this] { m_synchronization.schedule(); });
+    connect(&document, &CSVDocument::reloadData, this,
+            [this] { noteRows(PendingRows::Reset, 0, 0); });
+    connect(&document, &CSVDocument::rowsInserted, this,
+            [this](qint64 first, qint64 count) { noteRows(PendingRows::Inserted, first, count); });
+    connect(&document, &CSVDocument::rowsRemoved, this,
+            [this](qint64 first, qint64 count) { noteRows(PendingRows::Removed, first, count); });
+    connect(&document, &CSVDocument::cellChanged, this, &CSVTableModel::noteCell);
+    connect(&document, &CSVDocument::columnsChanged, this, &CSVTableModel::noteAllCells);
 }
 
 int CSVTableModel::rowCount(const QModelIndex &parent) const
@@ -105,6 +110,106 @@ QVariant CSVTableModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
+void CSVTableModel::schedule()
+{
+    m_synchronization.schedule();
+    emit changePending();
+}
+
+// Blocks that follow on (rows added one after another, or removed one after another at the
+// same place or going up) stay one block.
+void CSVTableModel::noteRows(PendingRows::Kind kind, qint64 first, qint64 count)
+{
+    PendingRows &pending = m_pendingRows;
+    if (pending.kind == PendingRows::None) {
+        pending = {kind, first, count};
+    } else if (kind == pending.kind && kind == PendingRows::Inserted && first >= pending.first &&
+               first <= pending.first + pending.count) {
+        pending.count += count;
+    } else if (kind == pending.kind && kind == PendingRows::Removed &&
+               (first == pending.first || first + count == pending.first)) {
+        pending.first = std::min(pending.first, first);
+        pending.count += count;
+    } else {
+        pending.kind = PendingRows::Reset;
+    }
+    schedule();
+}
+
+void CSVTableModel::noteCell(const CSVRowPtr &row, qint64 position)
+{
+    if (!m_allCellsChanged && m_changedCells.size() < s_cellsToldOneByOne)
+        m_changedCells.push_back({row, position});
+    else
+        m_allCellsChanged = true;
+    schedule();
+}
+
+void CSVTableModel::noteAllCells()
+{
+    m_allCellsChanged = true;
+    schedule();
+}
+
+// A change of every cell resets the text of an open editor; a change of its own cell only does
+// that, so a cell changed elsewhere is told as that cell alone.
+void CSVTableModel::tellChangedCells(int rows, int columns)
+{
+    if (rows == 0 || columns == 0)
+        return;
+    if (m_allCellsChanged) {
+        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+        emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
+        return;
+    }
+    const CSVRowList &visible = m_document.displayRowArrays();
+    const CSVTableColumns &shown = m_document.tableColumns();
+    for (const ChangedCell &cell : m_changedCells) {
+        const auto found = std::find(visible.begin(), visible.end(), cell.row);
+        if (found == visible.end() || found - visible.begin() >= rows)
+            continue;
+        const int row = int(found - visible.begin());
+        for (int column = 0; column < columns; ++column) {
+            if (cell.position < 0 || shown.at(column).position() == cell.position)
+                emit dataChanged(index(row, column), index(row, column));
+        }
+    }
+}
+
+// Tells the views of the block of rows; false when the document's row count does not agree
+// with it, and a reset must tell them instead.
+bool CSVTableModel::applyPendingRows(int rows)
+{
+    const PendingRows &pending = m_pendingRows;
+    const int first = int(pending.first);
+    const int last = int(pending.first + pending.count - 1);
+    if (pending.kind == PendingRows::None)
+        return rows == m_rowCount;
+    if (pending.kind == PendingRows::Inserted && rows == m_rowCount + pending.count &&
+        first <= m_rowCount) {
+        beginInsertRows({}, first, last);
+        m_rowCount = rows;
+        endInsertRows();
+        return true;
+    }
+    if (pending.kind == PendingRows::Removed && rows == m_rowCount - pending.count &&
+        last < m_rowCount) {
+        beginRemoveRows({}, first, last);
+        m_rowCount = rows;
+        endRemoveRows();
+        return true;
+    }
+    return false;
+}
+
+void CSVTableModel::resetTo(int rows, int columns)
+{
+    beginResetModel();
+    m_rowCount = rows;
+    m_columnCount = columns;
+    endResetModel();
+}
+
 void CSVTableModel::synchronize()
 {
     if (!m_synchronization.isPending())
@@ -112,15 +217,14 @@ void CSVTableModel::synchronize()
     m_synchronization.cancel();
     const int rows = int(m_document.numberOfRowsInTableView());
     const int columns = int(m_document.tableColumns().count());
-    if (rows != m_rowCount || columns != m_columnCount) {
-        beginResetModel();
-        m_rowCount = rows;
-        m_columnCount = columns;
-        endResetModel();
-    } else if (columns > 0) {
-        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
-        if (rows > 0)
-            emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
-    }
+    const bool told = columns == m_columnCount && m_pendingRows.kind != PendingRows::Reset &&
+                      applyPendingRows(rows);
+    m_pendingRows = {};
+    if (told)
+        tellChangedCells(rows, columns);
+    else
+        resetTo(rows, columns);
+    m_changedCells.clear();
+    m_allCellsChanged = false;
     emit synchronized();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/CSVRow.h"
 #include "kit/ZRNDeferredCall.h"
 
 #include <QAbstractTableModel>
+
+#include <vector>
 
 class CSVDocument;
 
@@ -14,7 +17,9 @@ class CSVDocument;
 // A large command can change the document a million times in one event (one reload per row
 // removed); the model follows all of them at once when control returns to the event loop. Until
 // then it keeps answering with the shape it last announced, so a view never sees counts that
-// its signals did not tell it about.
+// its signals did not tell it about. What the document told in that pass decides how: one block
+// of rows inserted or removed, or texts changed in place, is told as such, so that the views
+// keep their editor, current cell and scroll position; anything else is a reset.
 class CSVTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -34,19 +39,47 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     bool isSynchronizationPending() const { return m_synchronization.isPending(); }
-    // Brings the model up to the document now: a reset when the number of rows or columns
-    // changed, otherwise a change of every cell and header.
+    // Brings the model up to the document now.
     void synchronize();
 
 signals:
+    // The document changed; the model will follow when control returns to the event loop.
+    void changePending();
     // The model has caught up with the document; views put their selection back.
     void synchronized();
 
 private:
+    // The rows inserted or removed in the pass, as one block; Reset for anything else.
+    struct PendingRows
+    {
+        enum Kind { None, Inserted, Removed, Reset };
+        Kind kind = None;
+        qint64 first = 0;
+        qint64 count = 0;
+    };
+
+    // Cells whose texts changed in the pass, told one by one while they are few.
+    struct ChangedCell
+    {
+        CSVRowPtr row;
+        qint64 position; // -1: every cell of the row
+    };
+    static constexpr size_t s_cellsToldOneByOne = 16;
+
     bool isInShape(const QModelIndex &index) const;
+    void schedule();
+    void noteCell(const CSVRowPtr &row, qint64 position);
+    void noteAllCells();
+    void tellChangedCells(int rows, int columns);
+    void noteRows(PendingRows::Kind kind, qint64 first, qint64 count);
+    bool applyPendingRows(int rows);
+    void resetTo(int rows, int columns);
 
     CSVDocument &m_document;
     int m_rowCount = 0;
     int m_columnCount = 0;
+    PendingRows m_pendingRows;
+    std::vector<ChangedCell> m_changedCells;
+    bool m_allCellsChanged = false;
     ZRNDeferredCall m_synchronization;
 };

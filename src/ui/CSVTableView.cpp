@@ -70,9 +70,7 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
             m_gesture.restart(m_document.selectedRowIndexes());
         m_synchronization.schedule();
     });
-    connect(&document, &CSVDocument::reloadData, this, [this] { m_synchronization.schedule(); });
-    connect(&document, &CSVDocument::columnsChanged, this,
-            [this] { m_synchronization.schedule(); });
+    connect(m_model, &CSVTableModel::changePending, this, [this] { m_synchronization.schedule(); });
     connect(&document, &CSVDocument::scrollRowToVisible, this, [this](qint64 row) {
         m_pendingRowScroll = row;
         m_synchronization.schedule();

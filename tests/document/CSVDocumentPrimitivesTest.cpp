@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PrimitiveCase{"RemoveRow", [](CSVDocument &d, Rows r) { d.removeCSVRow(r[1]); },
                       "a,b,c|g,h,i|d,e,f cols=0:1 1:2 2:3 sel=/0 undo=RemoveRow redo=",
-                      "reload selection updateUI"},
+                      "removed1+1 selection updateUI"},
         PrimitiveCase{"RemoveRowsAtIndexes",
                       [](CSVDocument &d, Rows) {
                           d.removeCSVRowsAtIndexes({0, 2});
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         PrimitiveCase{"RemoveRowsInRange",
                       [](CSVDocument &d, Rows) { d.removeCSVRowsInRange(1, 2); },
                       "a,b,c|d,e,f cols=0:1 1:2 2:3 sel=/0 undo=RemoveRowsInRange redo=",
-                      "reload selection updateUI"},
+                      "removed1+2 selection updateUI"},
         PrimitiveCase{"ReplaceRowAndSetCell",
                       [](CSVDocument &d, Rows r) {
                           d.replaceCSVRow(r[2], row("x,y,z"));
@@ -98,17 +98,17 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       "a,b,c|d,e,f|x,y,z|d,e,z cols=0:1 1:2 2:3 sel=1 3/0 "
                       "undo=ReplaceRowAndSetCell redo=",
-                      "reload reload"},
+                      "cell cell"},
         PrimitiveCase{"InsertRow", [](CSVDocument &d, Rows) { d.insertCSVRow(row("n"), 1); },
                       "a,b,c|n|d,e,f|g,h,i|d,e,f cols=0:1 1:2 2:3 sel=1 3/0 undo=InsertRow redo=",
-                      "reload selection scrollRow1 updateUI"},
+                      "inserted1+1 selection scrollRow1 updateUI"},
         PrimitiveCase{"InsertRows",
                       [](CSVDocument &d, Rows) {
                           d.insertCSVRows({row("n"), row("m")}, 4);
                       },
                       "a,b,c|d,e,f|g,h,i|d,e,f|n|m cols=0:1 1:2 2:3 sel=1 3 4 5/0 "
                       "undo=InsertRows redo=",
-                      "reload selection scrollRow4 updateUI"},
+                      "inserted4+2 selection scrollRow4 updateUI"},
         PrimitiveCase{"InsertRowsAtIndexes",
                       [](CSVDocument &d, Rows) {
                           d.insertCSVRowsAtIndexes({row("n"), row("m")}, {0, 3});
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       "a,b,c|d,e,z|g,h,i|d,e,f cols=2:3 0:1 1:2 sel=1 3/1 "
                       "undo=LSUDDataEdited redo=",
-                      "columns selection menu reload"},
+                      "columns selection menu cell"},
         PrimitiveCase{"DragColumn", [](CSVDocument &d, Rows) { d.tableViewColumnDidMove(2, 0); },
                       "a,b,c|d,e,f|g,h,i|d,e,f cols=2:3 0:1 1:2 sel=1 3/1 "
                       "undo=LSUDColumnMoved redo=",
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       "a,b,c|d,e,f|z,h,i|x,y,z filtered=d,e,f|z,h,i|x,y,z cols=0:1 1:2 2:3 "
                       "sel=1/0 undo=LSUDDataEdited redo=",
-                      "reload reload", true}),
+                      "cell cell", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -80,6 +80,13 @@ SignalLog::SignalLog(CSVDocument &document)
         return [this, entry] { m_entries << entry; };
     };
     connect(&document, &CSVDocument::reloadData, this, note(QStringLiteral("reload")));
+    connect(&document, &CSVDocument::rowsInserted, this, [this](qint64 first, qint64 count) {
+        m_entries << QStringLiteral("inserted%1+%2").arg(first).arg(count);
+    });
+    connect(&document, &CSVDocument::rowsRemoved, this, [this](qint64 first, qint64 count) {
+        m_entries << QStringLiteral("removed%1+%2").arg(first).arg(count);
+    });
+    connect(&document, &CSVDocument::cellChanged, this, note(QStringLiteral("cell")));
     connect(&document, &CSVDocument::columnsChanged, this, note(QStringLiteral("columns")));
     connect(&document, &CSVDocument::selectionChanged, this, note(QStringLiteral("selection")));
     connect(&document, &CSVDocument::uiUpdateRequested, this, note(QStringLiteral("updateUI")));

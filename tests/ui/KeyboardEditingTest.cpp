@@ -7,12 +7,16 @@
 
 #include "support/QtPrinters.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 namespace {
@@ -146,5 +150,58 @@ TEST_F(WindowFixture, AddedRowsAndColumnsAreSelectedAndShown)
     EXPECT_EQ(seen, QStringList({QStringLiteral("rows=300 columns= current=300,0 in view"),
                                  QStringLiteral("rows= columns=12 current=300,12 in view")}));
 }
+
+struct OtherEditCase
+{
+    const char *name;
+    std::function<void(CSVDocument &)> edit;
+    const char *after; // the editor's text, and the current cell
+};
+
+void PrintTo(const OtherEditCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class OtherEditTest : public WindowFixture, public ::testing::WithParamInterface<OtherEditCase>
+{};
+
+// A change elsewhere in the table (an undo, a command of another window) leaves the cell being
+// typed into open with its text, the current cell on its row, and the table where it was.
+TEST_P(OtherEditTest, KeepsTheEditorTheCurrentCellAndTheScrollPosition)
+{
+    QStringList rows;
+    for (int row = 0; row < 200; ++row)
+        rows << QStringLiteral("a%1,b%1").arg(row);
+    show(rows);
+    QAbstractItemModelTester tester(table().model());
+    table().setCurrentIndex(table().model()->index(120, 1));
+    table().scrollTo(table().currentIndex(), QAbstractItemView::PositionAtCenter);
+    const int scroll = table().verticalScrollBar()->value();
+    press(QStringLiteral("abc"));
+
+    GetParam().edit(m_document);
+    QCoreApplication::processEvents();
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    EXPECT_EQ(QStringLiteral("%1 @%2,%3")
+                  .arg(editor ? editor->text() : QStringLiteral("closed"))
+                  .arg(table().currentIndex().row())
+                  .arg(table().currentIndex().column()),
+              QString::fromLatin1(GetParam().after));
+    EXPECT_EQ(table().verticalScrollBar()->value(), scroll);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, OtherEditTest,
+    ::testing::Values(
+        OtherEditCase{
+            "CellChanged",
+            [](CSVDocument &d) { d.setStringValue(QStringLiteral("x"), d.rowArrays().at(3), 0); },
+            "abc @120,1"},
+        OtherEditCase{"RowRemovedAbove",
+                      [](CSVDocument &d) { d.removeCSVRow(d.rowArrays().at(3)); }, "abc @119,1"},
+        OtherEditCase{"RowsRemovedBelow", [](CSVDocument &d) { d.removeCSVRowsInRange(150, 10); },
+                      "abc @120,1"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
