@@ -152,6 +152,10 @@ void DocumentController::runFilePanel(const char *titleKey,
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setNameFilters({localized("LSOpenPanelTables"), localized("LSOpenPanelAllFiles")});
+    // Open and Insert start where the current document lives.
+    if (const CSVDocument *document = currentDocument();
+        document && !document->filePath().isEmpty())
+        dialog->setDirectory(QFileInfo(document->filePath()).absolutePath());
     // Once the panel has gone: what follows may show a window-modal assistant on the window.
     connect(dialog, &QFileDialog::filesSelected, this, std::move(chosen), Qt::QueuedConnection);
     dialog->open();

@@ -1,5 +1,6 @@
 #include "ZRNPreferencesWindow.h"
 
+#include "ZRNCloseButton.h"
 #include "ZRNPreferencePane.h"
 
 #include "foundation/UserDefaults.h"
@@ -7,6 +8,7 @@
 #include <QActionGroup>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 ZRNPreferencesWindow::ZRNPreferencesWindow(const QString &autosaveName, QWidget *parent)
     : QMainWindow(parent)
@@ -20,7 +22,11 @@ ZRNPreferencesWindow::ZRNPreferencesWindow(const QString &autosaveName, QWidget 
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolbar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    setCentralWidget(m_stack);
+    auto *content = new QWidget(this);
+    auto *layout = new QVBoxLayout(content);
+    layout->addWidget(m_stack, 1);
+    ZRNCloseButton::install(this, layout);
+    setCentralWidget(content);
     restoreGeometry(UserDefaults::standard().object(m_autosaveName).toByteArray());
 }
 

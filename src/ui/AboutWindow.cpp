@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 
 #include "foundation/LocalizedStrings.h"
+#include "kit/ZRNCloseButton.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,5 +28,6 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     layout->setContentsMargins(32, 24, 32, 24);
     for (QLabel *label : {icon, name, version, summary})
         layout->addWidget(label);
+    ZRNCloseButton::install(this, layout);
     setFixedWidth(360);
 }

@@ -262,8 +262,15 @@ void DocumentWindow::validateUserInterfaceItems()
 {
     const CommandState state = commandState();
     const auto actions = findChildren<CommandAction *>();
-    for (CommandAction *action : actions)
+    const qint64 readWith = qint64(m_document.importPreset().stringEncoding());
+    for (CommandAction *action : actions) {
         action->setEnabled(isCommandEnabled(action->sender().id, state));
+        // Reopen With Encoding marks the encoding the document was read with.
+        if (action->sender().id == CommandId::ReopenWithEncoding) {
+            action->setCheckable(true);
+            action->setChecked(action->sender().argument.toLongLong() == readWith);
+        }
+    }
     updateUndoTitles();
 }
 

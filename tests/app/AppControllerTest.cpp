@@ -3,6 +3,7 @@
 #include "app/AppController.h"
 #include "app/DocumentController.h"
 
+#include "ui/AboutWindow.h"
 #include "ui/DocumentWindow.h"
 #include "ui/GeneralPreferencePanel.h"
 #include "ui/GuiTestSupport.h"
@@ -15,12 +16,18 @@
 #include "foundation/DefaultsKeys.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
+#include "kit/ZRNPreferencesWindow.h"
 #include "support/QtPrinters.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace GuiTestSupport;
 
@@ -92,6 +99,56 @@ TEST_F(AppControllerTest, FontsGoToTheFrontDocumentAndDefaultsToNewOnes)
     m_app->generalPreferencePanel()->changeDefaultFont(larger);
     EXPECT_EQ(back->tableViewFont(), before);
     EXPECT_EQ(documents().newDocument()->tableViewFont().pointSizeF(), larger.pointSizeF());
+}
+
+// The top-level window of that class on screen, or nullptr.
+template<typename Window>
+Window *shownWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+// Preferences and About close with Escape, Ctrl+W and their Close button.
+TEST_F(AppControllerTest, PreferencesAndAboutCloseByKeyAndButton)
+{
+    m_app->launch({});
+    QStringList left;
+    const auto closes = [&](const char *name, const std::function<QWidget *()> &show,
+                            const std::function<void(QWidget *)> &close) {
+        QWidget *window = show();
+        if (!window || !QTest::qWaitForWindowActive(window))
+            return left.append(QString::fromLatin1(name) + QStringLiteral(" not shown"));
+        close(window);
+        if (!QTest::qWaitFor([window] { return !window->isVisible(); }))
+            left.append(QString::fromLatin1(name));
+    };
+    const auto showPreferences = [this] {
+        m_app->showPreferences();
+        return shownWindow<ZRNPreferencesWindow>();
+    };
+    const auto showAbout = [this] {
+        m_app->showAboutBox();
+        return shownWindow<AboutWindow>();
+    };
+    const auto key = [](QKeyCombination combination) {
+        return [combination](QWidget *w) {
+            QTest::keyClick(w, combination.key(), combination.keyboardModifiers());
+        };
+    };
+    const auto button = [](QWidget *w) {
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+    };
+    closes("PreferencesEscape", showPreferences, key(Qt::Key_Escape));
+    closes("PreferencesCtrlW", showPreferences, key(Qt::CTRL | Qt::Key_W));
+    closes("PreferencesButton", showPreferences, button);
+    closes("AboutEscape", showAbout, key(Qt::Key_Escape));
+    closes("AboutCtrlW", showAbout, key(Qt::CTRL | Qt::Key_W));
+    closes("AboutButton", showAbout, button);
+    EXPECT_EQ(left, QStringList());
 }
 
 TEST_F(AppControllerTest, GeneralPaneStoresItsSettings)

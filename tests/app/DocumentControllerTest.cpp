@@ -9,6 +9,7 @@
 #include "ui/OpenAssistant.h"
 #include "ui/PresetControls.h"
 #include "ui/SavePanel.h"
+#include "ui/commands/CommandAction.h"
 
 #include "document/CSVDocument.h"
 #include "document/CSVOpenAssistantPreview.h"
@@ -20,6 +21,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -257,6 +260,36 @@ TEST_F(DocumentControllerTest, NewDocumentFromSelectedFilteredRowsHoldsCopies)
     EXPECT_EQ(DocumentState::visibleRows(document), QStringLiteral("b|c|d|e"));
     EXPECT_TRUE(copy.filePath().isEmpty());
     EXPECT_EQ(documents().windows().back()->windowTitle(), QStringLiteral("Untitled 2[*]"));
+}
+
+// Insert (as Open) starts in the current document's folder, under a title of the string table,
+// and Reopen With Encoding marks the encoding the document was read with.
+TEST_F(DocumentControllerTest, PanelsStartInTheDocumentsFolderAndTheReadEncodingIsMarked)
+{
+    m_app->launch({});
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
+    DocumentWindow *window = openDirectly(file(QStringLiteral("sub/t.csv"), "a,b\n"));
+    ASSERT_TRUE(window);
+    window->sendCommand({CommandId::InsertDocument});
+    auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    ASSERT_TRUE(panel);
+    const QString shown = panel->directory().absolutePath() + u' ' + panel->windowTitle();
+    panel->reject();
+    window->validateUserInterfaceItems();
+    const CommandAction *utf8 =
+        window->menuAction(CommandId::ReopenWithEncoding, qint64(StringEncodings::UTF8));
+    EXPECT_EQ(shown + (utf8 && utf8->isChecked() ? " marked" : ""),
+              m_dir.filePath(QStringLiteral("sub")) + QStringLiteral(" Insert File marked"));
+}
+
+// The launcher offers Tabwright for delimited text only, not for every text file.
+TEST(DesktopEntryTest, ClaimsOnlyDelimitedText)
+{
+    QFile entry(QStringLiteral(TABWRIGHT_TESTDATA_DIR "/../../resources/tabwright.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    EXPECT_TRUE(text.contains("MimeType=text/csv;text/tab-separated-values;"));
+    EXPECT_FALSE(text.contains("text/plain"));
 }
 
 } // namespace
