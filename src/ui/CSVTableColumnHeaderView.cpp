@@ -63,6 +63,11 @@ std::pair<int, int> CSVTableColumnHeaderView::arrowHotZone(int logicalIndex) con
     return {right - (width + s_resizeMargin), right - s_resizeMargin};
 }
 
+int CSVTableColumnHeaderView::arrowSpace() const
+{
+    return m_arrow.deviceIndependentSize().toSize().width() + s_resizeMargin;
+}
+
 int CSVTableColumnHeaderView::columnWithArrowAt(const QPoint &position) const
 {
     const int logicalIndex = logicalIndexAt(position);

@@ -35,6 +35,8 @@ public:
 
     // The horizontal span, in viewport coordinates, whose click opens the column's menu.
     std::pair<int, int> arrowHotZone(int logicalIndex) const;
+    // The room the arrow takes at the right of every header.
+    int arrowSpace() const;
 
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;

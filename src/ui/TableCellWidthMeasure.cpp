@@ -1,7 +1,12 @@
 #include "TableCellWidthMeasure.h"
 
+#include "CSVTableColumnHeaderView.h"
+#include "TableCellText.h"
+
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QWidget>
 
 #include <cmath>
@@ -27,28 +32,53 @@ double TableCellWidthMeasure::width(QAnyStringView text) const
     option.font = m_font;
     option.fontMetrics = QFontMetrics(m_font);
     option.features = QStyleOptionViewItem::HasDisplay;
-    option.text = text.toString();
-    option.text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    option.text = TableCellText::shown(text);
     return m_table->style()
-        ->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), m_table)
-        .width();
+               ->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), m_table)
+               .width() +
+           gridWidth();
 }
 
+// The shown part's advances and the sign that there is more bound what the cell shows.
 double TableCellWidthMeasure::upperBound(QAnyStringView text) const
 {
-    double sum = 0.0;
-    text.visit([&](auto view) {
+    double sum = advance(U'\u2026');
+    TableCellText::shownPart(text).visit([&](auto view) {
         using View = decltype(view);
         if constexpr (std::is_same_v<View, QLatin1StringView>) {
             for (const char c : view)
                 sum += m_latin1Advances[uchar(c)];
         } else if constexpr (std::is_same_v<View, QStringView>) {
-            sum = advances(view);
+            sum += advances(view);
         } else {
-            sum = advances(QAnyStringView(view).toString());
+            sum += advances(QAnyStringView(view).toString());
         }
     });
-    return std::ceil(sum) + m_margins;
+    return std::ceil(sum) + m_margins + gridWidth();
+}
+
+double TableCellWidthMeasure::titleWidth(const QString &title) const
+{
+    const auto *table = qobject_cast<const QTableView *>(m_table);
+    const auto *header =
+        table ? qobject_cast<const CSVTableColumnHeaderView *>(table->horizontalHeader()) : nullptr;
+    if (!header)
+        return 0.0;
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.text = title;
+    option.fontMetrics = header->fontMetrics();
+    return header->style()
+               ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header)
+               .width() +
+           header->arrowSpace();
+}
+
+// The grid line takes a pixel of every column.
+double TableCellWidthMeasure::gridWidth() const
+{
+    const auto *table = qobject_cast<const QTableView *>(m_table);
+    return table && table->showGrid() ? 1.0 : 0.0;
 }
 
 double TableCellWidthMeasure::advances(QStringView text) const

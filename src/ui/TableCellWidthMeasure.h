@@ -10,9 +10,10 @@
 
 class QWidget;
 
-// Measures cells as the document table draws them: its font, its style's margins, one line per
-// line break. The estimate adds up the advances of the characters, which kerning and shaping
-// only ever narrow in the fonts we ship with.
+// Measures cells as the document table draws them: what the cell shows of its text
+// (TableCellText), in the table's font, with its style's margins and the grid line, and titles
+// as its header draws them, beside the header's arrow. The estimate adds up the advances of the
+// characters, which kerning and shaping only ever narrow in the fonts we ship with.
 class TableCellWidthMeasure : public CSVCellWidthMeasure
 {
 public:
@@ -21,9 +22,11 @@ public:
 
     double width(QAnyStringView text) const override;
     double upperBound(QAnyStringView text) const override;
+    double titleWidth(const QString &title) const override;
 
 private:
     double advances(QStringView text) const;
+    double gridWidth() const;
     double advance(char32_t character) const;
 
     const QWidget *m_table;

@@ -1,5 +1,6 @@
 #include "document/DocumentState.h"
 
+#include "ui/CSVTableColumnHeaderView.h"
 #include "ui/CSVTableView.h"
 #include "ui/ColumnTitlePanel.h"
 #include "ui/DocumentWindow.h"
@@ -16,6 +17,7 @@
 #include "GuiTestSupport.h"
 
 #include "document/CSVDocument.h"
+#include "document/commands/CSVColumnWidths.h"
 #include "foundation/DefaultsKeys.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNSheetPresentation.h"
@@ -30,6 +32,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTest>
 
@@ -305,6 +309,43 @@ TEST_F(RowColumnWindowTest, TitlePanelBlocksCommandsWhileOpen)
     click(panel->button(CommandSheet::s_cancelTag));
     EXPECT_EQ(whileOpen + " " + std::to_string(panels) + " " + offered(CommandId::AddNewRow),
               "blocked 1 offered");
+}
+
+// Fitted columns show every value and title whole: each text fits the room the style leaves it
+// in its cell, and each title fits beside the header's arrow.
+TEST_F(RowColumnWindowTest, FittedColumnsShowValuesAndTitlesWhole)
+{
+    m_document.setStringValue(QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWW"), m_document.rowArrays()[0],
+                              0);
+    m_document.tableColumnSetTitle(m_document.tableColumns().at(1),
+                                   QStringLiteral("A rather long column title"));
+    CSVTableView *table = m_window->tableView();
+    CSVColumnWidths::fitAllColumns(m_document, TableCellWidthMeasure(table));
+    table->synchronize();
+    const auto *header = m_window->columnHeaderView();
+    const int margin =
+        table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    QStringList cut;
+    for (int column = 0; column < 3; ++column) {
+        const QString title = m_document.tableColumns().at(column).title();
+        if (header->sectionSize(column) <
+            header->fontMetrics().horizontalAdvance(title) + header->arrowSpace())
+            cut << title;
+        for (int row = 0; row < 3; ++row) {
+            QStyleOptionViewItem option;
+            option.initFrom(table->viewport());
+            option.font = table->font();
+            option.features = QStyleOptionViewItem::HasDisplay;
+            option.rect = table->visualRect(table->model()->index(row, column));
+            option.text = table->model()->index(row, column).data().toString();
+            const QRect text =
+                table->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, table);
+            if (QFontMetrics(option.font).horizontalAdvance(option.text) >
+                text.width() - 2 * margin)
+                cut << option.text;
+        }
+    }
+    EXPECT_EQ(cut, QStringList());
 }
 
 // The estimate that spares most exact measures must never be below the exact width, or fitting

@@ -14,4 +14,6 @@ public:
     // A cheap estimate that is never below width(): fitting a column to a million rows
     // measures exactly only the texts whose estimate could beat the widest found so far.
     virtual double upperBound(QAnyStringView text) const = 0;
+    // The width the column's header needs to show the title in full.
+    virtual double titleWidth(const QString &title) const = 0;
 };

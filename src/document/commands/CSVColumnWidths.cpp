@@ -64,8 +64,10 @@ void fit(CSVDocument &document, const std::vector<qint64> &columns,
          const CSVCellWidthMeasure &measure)
 {
     const std::vector<double> widths = naturalWidths(document, columns, measure);
-    for (size_t i = 0; i < columns.size(); ++i)
-        document.setColumnWidth(columns[i], widths[i]);
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const QString &title = document.tableColumns().at(columns[i]).title();
+        document.setColumnWidth(columns[i], std::max(widths[i], measure.titleWidth(title)));
+    }
 }
 
 } // namespace

@@ -21,6 +21,7 @@ public:
         return 10.0 * string.size() - 3.0 * string.count(QStringLiteral("VV"));
     }
     double upperBound(QAnyStringView text) const override { return 10.0 * text.size(); }
+    double titleWidth(const QString &) const override { return 0.0; }
 
     mutable int m_exactCount = 0;
 };
