@@ -4,6 +4,7 @@
 #include "document/CSVImportExportPreset.h"
 #include "foundation/DefaultsKeys.h"
 #include "foundation/UserDefaults.h"
+#include "rules/CSVRulesManager.h"
 
 #include <QFontDatabase>
 
@@ -33,7 +34,8 @@ QVariantMap FactoryDefaults::values()
         {DefaultsKeys::FeedbackEmailAddress, QString()},
         {DefaultsKeys::FeedbackSendMeACopy, true},
     };
-    QVariantMap map;
+    // The colouring rules' store declares its own: they hold the built-in rules.
+    QVariantMap map = CSVRulesManager::factoryDefaults();
     for (const auto &[key, value] : values)
         map.insert(QString::fromLatin1(key), value);
     return map;

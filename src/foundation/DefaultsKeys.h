@@ -31,8 +31,12 @@ inline constexpr char HighlightSheets[] = "TBWRDefaultHighlightSheetsKey";
 inline constexpr char FontName[] = "TBWRDefaultFontNameKey";
 inline constexpr char FontSizeAsFloat[] = "TBWRDefaultFontSizeAsFloatKey";
 
-// Whether cells are coloured by the colouring rules.
+// The cell colouring: whether cells are coloured at all, the colours of empty cells and of
+// cells no rule matches, and the ordered rule list.
 inline constexpr char DrawCellBackgroundColor[] = "TBWRDefaultDrawCellBackgroundColorKey";
+inline constexpr char EmptyColor[] = "TBWRDefaultEmptyColorKey";
+inline constexpr char OtherColor[] = "TBWRDefaultOtherColorKey";
+inline constexpr char CellColorRules[] = "TBWRDefaultCellColorRules";
 
 // The user's list of encodings offered in the encoding pop-ups.
 inline constexpr char Encodings[] = "Encodings";
