@@ -3,14 +3,20 @@
 #include "BenchIndexSets.h"
 #include "Measurement.h"
 
+#include "app/FactoryDefaults.h"
 #include "document/CSVDocument.h"
 #include "document/commands/CSVSelectionCommands.h"
+#include "foundation/DefaultsKeys.h"
+#include "foundation/NotificationCenter.h"
+#include "foundation/UserDefaults.h"
 #include "ui/CSVTableView.h"
 #include "ui/DocumentWindow.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <functional>
@@ -82,12 +88,40 @@ void timeSelections(QTextStream &out, PaintWatcher &watcher, CSVDocument &docume
                      [&] { CSVSelectionCommands::deselectAll(document); });
 }
 
+// Pages down through the table as the user would, painting each screenful at once, and
+// reports the time of one, with the cells coloured by the factory rules and without colours.
+void timeScreenfuls(QTextStream &out, PaintWatcher &watcher, CSVTableView &table)
+{
+    constexpr int s_screenfuls = 1000;
+    for (const bool colored : {true, false}) {
+        UserDefaults::standard().setObject(
+            QString::fromLatin1(DefaultsKeys::DrawCellBackgroundColor), colored);
+        NotificationCenter::defaultCenter().post(QStringLiteral("PrefsChanged"));
+        QScrollBar *scrollBar = table.verticalScrollBar();
+        scrollBar->setValue(0);
+        watcher.waitForPaint();
+        Measurement measurement;
+        for (int page = 1; page <= s_screenfuls; ++page) {
+            scrollBar->setValue(page * scrollBar->pageStep());
+            table.viewport()->repaint();
+        }
+        out << "paint one screenful (" << table.model()->columnCount() << " columns), "
+            << (colored ? "cells coloured" : "no cell colours") << ": "
+            << measurement.seconds() * 1000 / s_screenfuls << " ms\n";
+    }
+}
+
 } // namespace
 
 // Opens a file in a document window (offscreen) and times what the user waits for: from the
-// rows read to the first frame of the table, a jump to the last row, and selections.
+// rows read to the first frame of the table, a jump to the last row, selections, and paging
+// through the table with cell colours and without.
 int windowCommand(const QStringList &arguments)
 {
+    // The window reads the settings: the factory ones, in a scratch store, never the user's.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    FactoryDefaults::registerAll();
     Measurement measurement;
     int exitCode = 0;
     const std::unique_ptr<CSVDocument> document =
@@ -116,6 +150,7 @@ int windowCommand(const QStringList &arguments)
     });
 
     timeSelections(out, watcher, *document, *window.tableView());
+    timeScreenfuls(out, watcher, *window.tableView());
     out << "peak memory " << Measurement::megabytes(Measurement::peakMemoryBytes()) << Qt::endl;
     return 0;
 }

@@ -570,6 +570,13 @@ QAnyStringView CSVDocument::cellViewForTableColumn(qint64 column, qint64 row)
     return s_undefined;
 }
 
+QAnyStringView CSVDocument::cellTextForTableColumn(qint64 column, qint64 row)
+{
+    const qint64 position = m_columns.at(column).position();
+    const CSVRowPtr &csvRow = displayRowArrays().at(size_t(row));
+    return position >= 0 && position < csvRow->count() ? csvRow->view(position) : QAnyStringView();
+}
+
 bool CSVDocument::shouldEditTableColumn(qint64, qint64) const
 {
     return isEditable();

@@ -179,6 +179,9 @@ public:
     // The same cell without a copy, valid until its row changes: a cell may hold hundreds of
     // megabytes, of which the table shows a part.
     QAnyStringView cellViewForTableColumn(qint64 column, qint64 row);
+    // The cell's text for the colouring: the same view, but a null view for a cell past the end
+    // of a short row, which counts as empty.
+    QAnyStringView cellTextForTableColumn(qint64 column, qint64 row);
     bool shouldEditTableColumn(qint64 column, qint64 row) const;
     void setObjectValueForTableColumn(const QString &text, qint64 column, qint64 row);
     bool shouldReorderColumn(qint64 from, qint64 to) const;

@@ -3,6 +3,13 @@
 #include "TableCellText.h"
 
 #include "document/CSVDocument.h"
+#include "foundation/DefaultsKeys.h"
+#include "foundation/NotificationCenter.h"
+#include "foundation/UserDefaults.h"
+#include "kit/ZRNColors.h"
+#include "rules/CSVRulesManager.h"
+
+#include <QBrush>
 
 namespace {
 
@@ -36,6 +43,11 @@ CSVTableModel::CSVTableModel(CSVDocument &document, QObject *parent)
             [this](qint64 first, qint64 count) { noteRows(PendingRows::Removed, first, count); });
     connect(&document, &CSVDocument::cellChanged, this, &CSVTableModel::noteCell);
     connect(&document, &CSVDocument::columnsChanged, this, &CSVTableModel::noteAllCells);
+    readCellColoring();
+    for (const char *name : {"PrefsChanged", "CSVRulesManagerRulesDidChanged"}) {
+        NotificationCenter::defaultCenter().addObserver(
+            this, QString::fromLatin1(name), [this](const Notification &) { handlePrefsChange(); });
+    }
 }
 
 int CSVTableModel::rowCount(const QModelIndex &parent) const
@@ -71,9 +83,37 @@ QVariant CSVTableModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             alignmentFor(m_document.tableColumns().at(index.column()).contentAlignment()));
+    case Qt::BackgroundRole:
+        return cellBackground(index);
     default:
         return {};
     }
+}
+
+// A transparent colour is no background: the row's own shows through.
+QVariant CSVTableModel::cellBackground(const QModelIndex &index) const
+{
+    if (!m_drawsCellBackgrounds)
+        return {};
+    const RGBAColor &color = CSVRulesManager::sharedManager().colorMatchingString(
+        m_document.cellTextForTableColumn(index.column(), index.row()));
+    if (color.isTransparent())
+        return {};
+    return QBrush(ZRNColors::toQColor(color));
+}
+
+void CSVTableModel::readCellColoring()
+{
+    m_drawsCellBackgrounds = UserDefaults::standard().boolForKey(
+        QString::fromLatin1(DefaultsKeys::DrawCellBackgroundColor));
+}
+
+// The settings or the rules changed: every cell in view is drawn again with its new colour.
+void CSVTableModel::handlePrefsChange()
+{
+    readCellColoring();
+    if (m_rowCount > 0 && m_columnCount > 0)
+        emit dataChanged(index(0, 0), index(m_rowCount - 1, m_columnCount - 1));
 }
 
 bool CSVTableModel::setData(const QModelIndex &index, const QVariant &value, int role)

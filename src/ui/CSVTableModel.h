@@ -20,6 +20,9 @@ class CSVDocument;
 // its signals did not tell it about. What the document told in that pass decides how: one block
 // of rows inserted or removed, or texts changed in place, is told as such, so that the views
 // keep their editor, current cell and scroll position; anything else is a reset.
+//
+// Each cell's background is the colour the colouring rules give its text, asked as the cell is
+// drawn, unless the user turned cell backgrounds off.
 class CSVTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -74,6 +77,9 @@ private:
     void noteRows(PendingRows::Kind kind, qint64 first, qint64 count);
     bool applyPendingRows(int rows);
     void resetTo(int rows, int columns);
+    QVariant cellBackground(const QModelIndex &index) const;
+    void readCellColoring();
+    void handlePrefsChange();
 
     CSVDocument &m_document;
     int m_rowCount = 0;
@@ -81,5 +87,6 @@ private:
     PendingRows m_pendingRows;
     std::vector<ChangedCell> m_changedCells;
     bool m_allCellsChanged = false;
+    bool m_drawsCellBackgrounds = true;
     ZRNDeferredCall m_synchronization;
 };
