@@ -11,7 +11,9 @@
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNPreferencesWindow.h"
+#include "rules/CSVRulesManager.h"
 #include "ui/AboutWindow.h"
+#include "ui/CellColorPrefPanel.h"
 #include "ui/CrashReporterWindow.h"
 #include "ui/DocumentWindow.h"
 #include "ui/FeedbackWindow.h"
@@ -47,6 +49,9 @@ void AppController::applicationWillFinishLaunching()
         QStringLiteral("TabwrightPreferenceWindowController"));
     m_generalPanel = new GeneralPreferencePanel(m_preferencesWindow.get());
     m_preferencesWindow->addPane(m_generalPanel);
+    m_cellColorPanel =
+        new CellColorPrefPanel(CSVRulesManager::sharedManager(), m_preferencesWindow.get());
+    m_preferencesWindow->addPane(m_cellColorPanel);
 }
 
 // With no file to open and no empty document wanted, the user is asked for a file: a desktop

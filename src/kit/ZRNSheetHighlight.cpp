@@ -17,6 +17,9 @@ ZRNSheetHighlight::ZRNSheetHighlight(QWidget *window)
     : QWidget(window), m_animation(new QPropertyAnimation(this, "opacity", this))
 {
     setAttribute(Qt::WA_NoSystemBackground);
+    // The sheet's modality keeps the user out of the window; the veil must not, or a click
+    // right after the sheet closed would land on the veil while it fades out.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(window->rect());
     window->installEventFilter(this);
     show();

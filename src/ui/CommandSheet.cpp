@@ -53,7 +53,8 @@ QPushButton *CommandSheet::button(int tag) const
 {
     const auto buttons = findChildren<QPushButton *>();
     for (QPushButton *button : buttons) {
-        if (button->property(s_tagProperty).toInt() == tag)
+        const QVariant buttonTag = button->property(s_tagProperty);
+        if (buttonTag.isValid() && buttonTag.toInt() == tag)
             return button;
     }
     return nullptr;
