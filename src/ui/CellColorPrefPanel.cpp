@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -80,6 +81,17 @@ CellColorPrefPanel::CellColorPrefPanel(CSVRulesManager &store, QWidget *parent)
             &CellColorPrefPanel::handleTableViewDoubleClick);
     connect(m_rulesTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CellColorPrefPanel::updateUI);
+    // From the keyboard: Delete removes the selected rules, Return edits the current one.
+    new QShortcut(QKeySequence::Delete, m_rulesTableView, this, &CellColorPrefPanel::removeRule,
+                  Qt::WidgetShortcut);
+    new QShortcut(
+        QKeySequence(Qt::Key_Return), m_rulesTableView, this,
+        [this] {
+            const QModelIndex current = m_rulesTableView->currentIndex();
+            if (current.isValid())
+                editRule(m_store.ruleAtIndex(current.row()));
+        },
+        Qt::WidgetShortcut);
     updateUI();
 }
 
