@@ -49,9 +49,8 @@ void AppController::applicationWillFinishLaunching()
         QStringLiteral("TabwrightPreferenceWindowController"));
     m_generalPanel = new GeneralPreferencePanel(m_preferencesWindow.get());
     m_preferencesWindow->addPane(m_generalPanel);
-    m_cellColorPanel =
-        new CellColorPrefPanel(CSVRulesManager::sharedManager(), m_preferencesWindow.get());
-    m_preferencesWindow->addPane(m_cellColorPanel);
+    m_preferencesWindow->addPane(
+        new CellColorPrefPanel(CSVRulesManager::sharedManager(), m_preferencesWindow.get()));
 }
 
 // With no file to open and no empty document wanted, the user is asked for a file: a desktop

@@ -9,7 +9,6 @@
 #include <memory>
 
 class AboutWindow;
-class CellColorPrefPanel;
 class FeedbackWindow;
 class DocumentController;
 class DocumentWindow;
@@ -33,7 +32,6 @@ public:
 
     DocumentController &documentController() const { return *m_documentController; }
     GeneralPreferencePanel *generalPreferencePanel() const { return m_generalPanel; }
-    CellColorPrefPanel *cellColorPreferencePanel() const { return m_cellColorPanel; }
     QFontDialog *fontPanel() const { return m_fontPanel; }
 
     void newDocument() override;
@@ -60,7 +58,6 @@ private:
     std::unique_ptr<DocumentController> m_documentController;
     std::unique_ptr<ZRNPreferencesWindow> m_preferencesWindow;
     GeneralPreferencePanel *m_generalPanel = nullptr;
-    CellColorPrefPanel *m_cellColorPanel = nullptr;
     std::unique_ptr<AboutWindow> m_aboutWindow;
     std::unique_ptr<FeedbackWindow> m_feedbackWindow;
     QPointer<QFontDialog> m_fontPanel;

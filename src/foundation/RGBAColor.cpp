@@ -2,9 +2,19 @@
 
 #include <cmath>
 
+namespace {
+
+// Four decimals tell apart every colour a screen can show, and keep the file readable.
+double rounded(double component)
+{
+    return std::round(component * 10000.0) / 10000.0;
+}
+
+} // namespace
+
 QVariantList RGBAColor::toVariant() const
 {
-    return {red, green, blue, alpha};
+    return {rounded(red), rounded(green), rounded(blue), rounded(alpha)};
 }
 
 std::optional<RGBAColor> RGBAColor::fromVariant(const QVariant &value)

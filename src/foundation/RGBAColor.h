@@ -16,9 +16,9 @@ struct RGBAColor
     bool isTransparent() const { return alpha <= 0.0; }
     bool operator==(const RGBAColor &) const = default;
 
-    // The stored form: the four components in that order, which a settings file shows as
-    // "1, 0.4, 0.4, 1". Reading accepts numbers or their texts; anything else, a component out
-    // of range included, is no colour.
+    // The stored form: the four components in that order, to four decimals, which a settings
+    // file shows as "1, 0.749, 1, 1". Reading accepts numbers or their texts; anything else, a
+    // component out of range included, is no colour.
     QVariantList toVariant() const;
     static std::optional<RGBAColor> fromVariant(const QVariant &value);
 };

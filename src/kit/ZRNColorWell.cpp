@@ -12,7 +12,7 @@ constexpr int s_checkerSize = 4;
 
 ZRNColorWell::ZRNColorWell(QWidget *parent) : QPushButton(parent)
 {
-    setMinimumSize(48, 24);
+    setMinimumSize(64, 26);
     connect(this, &QPushButton::clicked, this, &ZRNColorWell::openColorPanel);
 }
 

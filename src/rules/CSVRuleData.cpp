@@ -48,9 +48,19 @@ bool CSVRuleData::matches(QStringView text) const
         return false;
     if (!m_useRegex)
         return text.contains(m_matchString, m_ignorCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    return expression().findsMatch(text);
+}
+
+QString CSVRuleData::problem() const
+{
+    return m_useRegex ? expression().errorDescription() : QString();
+}
+
+const CSVRuleExpression &CSVRuleData::expression() const
+{
     if (!m_expression)
         m_expression = std::make_unique<CSVRuleExpression>(m_matchString);
-    return m_expression->findsMatch(text);
+    return *m_expression;
 }
 
 QVariantMap CSVRuleData::archive() const

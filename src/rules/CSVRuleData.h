@@ -40,6 +40,8 @@ public:
     // Whether the rule matches a cell's text, active or not. An empty match text matches
     // nothing; the expression is compiled at the first match and kept until the text changes.
     bool matches(QStringView text) const;
+    // Why the rule can match nothing: its expression does not compile. Empty otherwise.
+    QString problem() const;
 
     // The stored form: a map under the keys "name", "matchString", "cellColor", "useRegex",
     // "ignorCase" and "active". A map missing any of them, or holding a wrong kind of value,
@@ -48,6 +50,8 @@ public:
     static std::shared_ptr<CSVRuleData> unarchive(const QVariantMap &map);
 
 private:
+    const CSVRuleExpression &expression() const;
+
     QString m_name;
     QString m_matchString;
     bool m_useRegex = false;

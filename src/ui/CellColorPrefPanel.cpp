@@ -59,6 +59,7 @@ CellColorPrefPanel::CellColorPrefPanel(CSVRulesManager &store, QWidget *parent)
     m_removeButton->setToolTip(localized("CellColorPrefRemoveRuleToolTip"));
 
     auto *colors = new QFormLayout;
+    colors->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     colors->addRow(localized("CellColorPrefEmptyColor"), m_emptyColorWell);
     colors->addRow(localized("CellColorPrefOtherColor"), m_otherColorWell);
     auto *buttons = new QHBoxLayout;

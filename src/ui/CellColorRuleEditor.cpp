@@ -63,6 +63,7 @@ void CellColorRuleEditor::checkExpression()
         regex ? CSVRuleExpression(m_match->text()).errorDescription() : QString();
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
+    adjustSize(); // the message takes room of its own, or gives it back
 }
 
 void CellColorRuleEditor::finish(bool confirmed)

@@ -4,7 +4,9 @@
 #include "kit/ZRNColors.h"
 #include "rules/CSVRulesManager.h"
 
+#include <QApplication>
 #include <QMimeData>
+#include <QStyle>
 
 CellColorRulesModel::CellColorRulesModel(CSVRulesManager &store, QObject *parent)
     : QAbstractTableModel(parent), m_store(store)
@@ -37,8 +39,12 @@ QVariant CellColorRulesModel::data(const QModelIndex &index, int role) const
             return rule.isActive() ? Qt::Checked : Qt::Unchecked;
         break;
     case NameColumn:
-        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        if (role == Qt::DisplayRole)
             return rule.name();
+        if (role == Qt::ToolTipRole)
+            return rule.problem().isEmpty() ? rule.name() : rule.problem();
+        if (role == Qt::DecorationRole && !rule.problem().isEmpty())
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         break;
     case ColorColumn:
         if (role == Qt::DecorationRole)
