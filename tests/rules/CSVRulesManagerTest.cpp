@@ -50,6 +50,17 @@ std::shared_ptr<CSVRuleData> rule(const QString &name, const QString &match, boo
     return CSVRuleData::ruleWithName(name, match, regex, ignoreCase, {0, 0, 1, 1}, true);
 }
 
+// A store holding exactly these rules.
+CSVRulesManager storeWith(const CSVRulesManager::RuleList &rules)
+{
+    CSVRulesManager store;
+    for (const auto &factoryRule : store.rules())
+        store.removeRule(factoryRule);
+    for (const auto &rule : rules)
+        store.addRule(rule);
+    return store;
+}
+
 // Each test starts from the factory settings; the store is read anew, as at a launch.
 class RulesTest : public ::testing::Test
 {
@@ -127,11 +138,7 @@ class RuleMatchingTest : public RulesTest, public ::testing::WithParamInterface<
 
 TEST_P(RuleMatchingTest, FirstActiveMatchingRuleWins)
 {
-    CSVRulesManager store;
-    for (const auto &rule : store.rules())
-        store.removeRule(rule);
-    for (const auto &rule : GetParam().rules)
-        store.addRule(rule);
+    const CSVRulesManager store = storeWith(GetParam().rules);
     EXPECT_EQ(answer(store, QString::fromUtf8(GetParam().text)),
               QString::fromLatin1(GetParam().expected));
 }
@@ -177,11 +184,8 @@ class MoveRulesTest : public RulesTest, public ::testing::WithParamInterface<Mov
 
 TEST_P(MoveRulesTest, MovesKeepOrderAndSave)
 {
-    CSVRulesManager store;
-    for (const auto &rule : store.rules())
-        store.removeRule(rule);
-    for (const char *name : {"a", "b", "c", "d", "e"})
-        store.addRule(rule(QString::fromLatin1(name), QStringLiteral("x")));
+    CSVRulesManager store =
+        storeWith({rule("a", "x"), rule("b", "x"), rule("c", "x"), rule("d", "x"), rule("e", "x")});
     store.moveRules(GetParam().indexes, GetParam().destination);
     EXPECT_EQ(names(store), QString::fromLatin1(GetParam().expected));
     EXPECT_EQ(names(CSVRulesManager()), QString::fromLatin1(GetParam().expected));

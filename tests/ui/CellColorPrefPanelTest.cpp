@@ -82,6 +82,14 @@ protected:
         return table().visualRect(table().model()->index(row, column)).center();
     }
 
+    // The factory's four rules and "Fifth", shown in the pane.
+    void addFifthRule()
+    {
+        m_store.addRule(CSVRuleData::ruleWithName(QStringLiteral("Fifth"), QStringLiteral("x"),
+                                                  false, false, {0, 0, 0, 1}, true));
+        m_pane->willSelect();
+    }
+
     // A widget's double click arrives after the click that began it.
     void doubleClick(int row, int column) const
     {
@@ -207,9 +215,7 @@ TEST_P(RemoveRulesTest, RemovesTheSelectedRulesAsAnswered)
 {
     const RemoveCase &c = GetParam();
     m_defaults.setObject(key(DefaultsKeys::RuleDeleteAlertSuppress), c.suppressedBefore);
-    m_store.addRule(CSVRuleData::ruleWithName(QStringLiteral("Fifth"), QStringLiteral("x"), false,
-                                              false, {0, 0, 0, 1}, true));
-    m_pane->willSelect();
+    addFifthRule();
     EXPECT_FALSE(m_pane->removeButton()->isEnabled());
     selectRows({0, 2, 3});
     ASSERT_TRUE(m_pane->removeButton()->isEnabled());
@@ -241,9 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
 // drop events the windowing system would send.
 TEST_F(CellColorPrefPanelTest, DraggingRowsReordersTheRules)
 {
-    m_store.addRule(CSVRuleData::ruleWithName(QStringLiteral("Fifth"), QStringLiteral("x"), false,
-                                              false, {0, 0, 0, 1}, true));
-    m_pane->willSelect();
+    addFifthRule();
     selectRows({0, 1});
     QWidget *viewport = table().viewport();
     const QPoint start = cellCenter(0, CellColorRulesModel::NameColumn);
