@@ -146,6 +146,17 @@ void CSVFindReplace::resetTableViewMarker(CSVDocument &document)
     emit document.findMarksChanged();
 }
 
+void CSVFindReplace::forgetMarks(CSVDocument &document)
+{
+    CSVFindReplaceState &state = document.findReplaceState();
+    if (state.markedRows.isEmpty() && state.indexOfColumnToMark == NotFound)
+        return;
+    state.markedRows.clear();
+    state.indexOfColumnToMark = NotFound;
+    forget(state);
+    emit document.findMarksChanged();
+}
+
 CSVFindReplace::CSVFindReplace(CSVDocument &document)
     : m_document(document)
     , m_state(document.findReplaceState())

@@ -52,6 +52,9 @@ public:
     // Removes the marks and the row selection, then forgets the hit.
     static void resetFindResults(CSVDocument &document);
     static void resetTableViewMarker(CSVDocument &document);
+    // The visible rows are others now (the filter changed): the marks and the hit point at
+    // visible places, so they would sit on other rows. Forgets both; the selection stays.
+    static void forgetMarks(CSVDocument &document);
 
     explicit CSVFindReplace(CSVDocument &document);
 

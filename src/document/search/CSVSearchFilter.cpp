@@ -1,5 +1,6 @@
 #include "CSVSearchFilter.h"
 
+#include "CSVFindReplace.h"
 #include "CSVRowFilter.h"
 
 #include "document/CSVDocument.h"
@@ -17,6 +18,7 @@ void searchStringDidChanged(CSVDocument &document, const QString &text)
         document.setDisplayMode(CSVDocument::FilterMode);
     }
     document.reloadTable();
+    CSVFindReplace::forgetMarks(document);
     document.selectRowIndexes(CSVRowStore::indexesIn(document.displayRowArrays(), selected), false);
     document.updateUI();
 }

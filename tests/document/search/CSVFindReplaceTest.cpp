@@ -58,7 +58,8 @@ struct FindCase
     std::function<void(CSVDocument &)> setup;
     Values values;
     // Dialog tags (1 find, 3 select all, 5 replace all) or the menu's commands: 'n' find next,
-    // 'r' replace, 'R' replace and find next; 'u' undo, 'd' remove the first row.
+    // 'r' replace, 'R' replace and find next; 'u' undo, 'd' remove the first row, 'f' type "k"
+    // into the search field.
     std::vector<int> steps;
     std::vector<const char *> states;
     // The undo and redo steps at the end.
@@ -81,6 +82,8 @@ void perform(CSVDocument &document, int step, const Values &values)
         return CSVFindReplace::replaceAndFindNext(document);
     case 'u':
         return document.undoManager().undo();
+    case 'f':
+        return CSVSearchFilter::searchStringDidChanged(document, u"k"_qs);
     case 'd': {
         UndoGroup group(document.undoManager());
         document.removeCSVRow(document.rowArrays().front());
@@ -206,6 +209,14 @@ INSTANTIATE_TEST_SUITE_P(
                  with(plain(u"a"_qs), [](Values &v) { v.selectedRowsOnly = true; }),
                  {Tag::Find, 'n', 'n'},
                  {"1:0 m1 c0 s1 a|a|a|a", "3:0 m3 c0 s3 a|a|a|a", "1:0 m1 c0 s1 a|a|a|a"},
+                 "/"},
+        // Typing into the search field shows other rows at the marked places: the marks go.
+        FindCase{"FilteringForgetsTheMarks",
+                 {u"a"_qs, u"ka"_qs, u"a"_qs, u"k a"_qs},
+                 noSetup,
+                 plain(u"a"_qs),
+                 {Tag::Find, 'f', 'n'},
+                 {"0:0 m0 c0 s0 a|ka|a|k a", "- m c- s a|ka|a|k a", "0:0 m0 c0 s0 a|ka|a|k a"},
                  "/"},
         // Read-only: finding goes on, replacing is refused.
         FindCase{"AReadOnlyDocumentRefusesToReplace",
