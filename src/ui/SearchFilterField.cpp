@@ -8,13 +8,14 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include <algorithm>
+
 SearchFilterField::SearchFilterField(QLineEdit *field, CSVDocument &document)
     : QObject(field)
     , m_field(field)
     , m_document(document)
     , m_menu(new QMenu(field))
     , m_apply(this, [this] { applyText(); })
-    , m_rebuild(this, [this] { rebuildMenu(); })
 {
     m_menu->setObjectName(QStringLiteral("searchMenu"));
     QAction *columns = m_field->addAction(QIcon(QStringLiteral(":/images/searchColumns.svg")),
@@ -23,14 +24,17 @@ SearchFilterField::SearchFilterField(QLineEdit *field, CSVDocument &document)
     connect(columns, &QAction::triggered, this,
             [this] { m_menu->popup(m_field->mapToGlobal(m_field->rect().bottomLeft())); });
     connect(m_field, &QLineEdit::textChanged, this, [this] { m_apply.schedule(); });
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        if (m_isMenuStale)
+            rebuildMenu();
+    });
     connect(&m_document, &CSVDocument::searchMenuRebuildRequested, this,
-            [this] { m_rebuild.schedule(); });
+            [this] { m_isMenuStale = true; });
     connect(&m_document, &CSVDocument::searchFieldResetRequested, this, [this] {
         m_apply.cancel();
         const QSignalBlocker blocker(m_field);
         m_field->setText(m_document.searchField().text);
     });
-    rebuildMenu();
 }
 
 void SearchFilterField::applyText()
@@ -42,10 +46,14 @@ void SearchFilterField::applyText()
 
 void SearchFilterField::rebuildMenu()
 {
-    m_rebuild.cancel();
+    // Beyond this many items a menu no longer fits a screen; adding each item also costs time
+    // in proportion to the items already there.
+    constexpr qsizetype s_maximumItems = 1000;
+    m_isMenuStale = false;
     m_menu->clear();
     const auto &items = m_document.searchField().menu.items();
-    for (qsizetype index = 0; index < qsizetype(items.size()); ++index) {
+    const qsizetype count = qsizetype(items.size());
+    for (qsizetype index = 0; index < std::min(count, s_maximumItems); ++index) {
         const CSVSearchMenu::Item &item = items[size_t(index)];
         if (item.isSeparator) {
             m_menu->addSeparator();
@@ -56,5 +64,9 @@ void SearchFilterField::rebuildMenu()
         action->setChecked(item.isOn);
         connect(action, &QAction::triggered, this,
                 [this, index] { CSVSearchFilter::searchMenuItemSelected(m_document, index); });
+    }
+    if (count > s_maximumItems) {
+        m_menu->addAction(localized("LSSearchMenuMoreColumns").arg(count - s_maximumItems))
+            ->setEnabled(false);
     }
 }

@@ -12,6 +12,9 @@ class QMenu;
 // (CSVSearchFilter) once per pass of the event loop, so keys typed during a pass over a large
 // table count as one change; the magnifier at its left opens the column menu; a command that
 // clears the filter empties it.
+//
+// The column menu is made when it opens, and lists a bounded number of columns: a file of a
+// million columns would otherwise spend minutes adding menu items before its window shows.
 class SearchFilterField : public QObject
 {
     Q_OBJECT
@@ -29,6 +32,5 @@ private:
     CSVDocument &m_document;
     QMenu *m_menu;
     ZRNDeferredCall m_apply;
-    // Not while one of its items is being chosen: the rebuild deletes the items.
-    ZRNDeferredCall m_rebuild;
+    bool m_isMenuStale = true;
 };

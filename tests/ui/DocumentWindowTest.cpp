@@ -235,3 +235,19 @@ TEST_F(DocumentWindowTest, ReadFailureIsShownWithTheFileName)
 }
 
 } // namespace
+
+// A very wide file: the search field's column menu is made only when it opens, and bounded, so
+// the window shows without adding an item per column.
+TEST_F(DocumentWindowTest, SearchMenuOfAWideTableIsMadeWhenOpenedAndBounded)
+{
+    QByteArray line(1499, ',');
+    DocumentWindow &window = open(line + '\n');
+    auto *menu = window.findChild<QMenu *>(QStringLiteral("searchMenu"));
+    ASSERT_TRUE(menu);
+    EXPECT_TRUE(menu->actions().isEmpty());
+    emit menu->aboutToShow();
+    const QList<QAction *> items = menu->actions();
+    ASSERT_EQ(items.size(), 1001);
+    EXPECT_FALSE(items.last()->isEnabled());
+    EXPECT_TRUE(items.last()->text().contains(QStringLiteral("502")));
+}
