@@ -231,6 +231,14 @@ const CSVRowList &CSVDocument::displayRowArrays()
     return m_rows.displayRows();
 }
 
+void CSVDocument::switchToDisplayMode(int mode)
+{
+    if (mode == m_displayMode)
+        return;
+    m_displayMode = mode;
+    updateUI();
+}
+
 void CSVDocument::fixRows()
 {
     m_rows.padRows(m_numberOfColumns);

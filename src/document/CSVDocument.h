@@ -105,6 +105,8 @@ public:
     const CSVRowList &displayRowArrays();
     int displayMode() const { return m_displayMode; }
     void setDisplayMode(int mode) { m_displayMode = mode; }
+    // Moves the window to the mode: the duplicate-rows bar shows in mode 3 alone. Not undoable.
+    void switchToDisplayMode(int mode);
     const CSVRowPtr &firstRowArray() const { return m_firstRowArray; }
     const QVariantMap &attributes() const { return m_attributes; }
     void setAttributes(const QVariantMap &attributes) { m_attributes = attributes; }

@@ -214,6 +214,11 @@ ZRNProgressDescriptor *ZRNProgressWindowController::currentProgressDescriptor() 
     return nullptr;
 }
 
+ZRNProgressWindow *ZRNProgressWindowController::window() const
+{
+    return m_window;
+}
+
 void ZRNProgressWindowController::refreshWindow()
 {
     if (!m_window)

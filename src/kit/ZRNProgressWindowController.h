@@ -68,7 +68,7 @@ public:
     void setCloseWindowOnCompletion(bool close) { m_closeWindowOnCompletion = close; }
 
     // The window once it was shown, else nullptr.
-    ZRNProgressWindow *window() const { return m_window; }
+    ZRNProgressWindow *window() const;
 
 signals:
     void currentProgressDescriptorChanged();

@@ -13,6 +13,7 @@
 #include "commands/CommandRegistry.h"
 
 #include "document/CSVDocument.h"
+#include "document/commands/CSVDuplicateRows.h"
 #include "document/search/CSVFindReplace.h"
 #include "foundation/LocalizedStrings.h"
 #include "kit/ZRNAlert.h"
@@ -85,6 +86,8 @@ void DocumentWindow::setUpTable()
         sendCommand({CommandId::ShowTitleEditWindowForTableColumn, column});
     });
     m_duplicateRowsBar = new DuplicateRowsBar(this);
+    connect(m_duplicateRowsBar, &DuplicateRowsBar::endShowDuplicateRows, this,
+            [this] { CSVDuplicateRows::endShowDuplicateRows(m_document); });
     m_columnContextMenu = new QMenu(this);
 
     auto *content = new QWidget(this);
@@ -186,7 +189,9 @@ void DocumentWindow::updateUI()
     m_statusLabel->setText(StatusLine::text(m_document.numberOfSelectedRows(),
                                             m_document.numberOfRowsInTableView(),
                                             qint64(m_document.rowArrays().size())));
-    csvSearchField()->setEnabled(m_document.displayMode() != CSVDocument::DuplicateRowsMode);
+    const bool showsDuplicates = m_document.displayMode() == CSVDocument::DuplicateRowsMode;
+    csvSearchField()->setEnabled(!showsDuplicates);
+    m_duplicateRowsBar->setVisible(showsDuplicates);
     columnHeaderView()->setSectionsMovable(m_document.shouldReorderColumn(0, 0));
     updateTitle();
     validateUserInterfaceItems();

@@ -1,12 +1,28 @@
 #include "DuplicateRowsBar.h"
 
+#include "foundation/LocalizedStrings.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
 
-DuplicateRowsBar::DuplicateRowsBar(QWidget *parent) : QWidget(parent)
+DuplicateRowsBar::DuplicateRowsBar(QWidget *parent)
+    : QWidget(parent), m_endButton(new QPushButton(localized("LSEndShowDuplicateRows"), this))
 {
+    setObjectName(QStringLiteral("duplicateRowsDisplayModeView"));
     setAutoFillBackground(false);
     setVisible(false);
+    auto *layout = new QHBoxLayout(this);
+    auto *text = new QLabel(localized("LSDuplicateRowsBarText"), this);
+    // Black on yellow whatever the theme.
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    text->setPalette(palette);
+    layout->addWidget(text, 1);
+    layout->addWidget(m_endButton);
+    connect(m_endButton, &QPushButton::clicked, this, &DuplicateRowsBar::endShowDuplicateRows);
 }
 
 QColor DuplicateRowsBar::backgroundColor()

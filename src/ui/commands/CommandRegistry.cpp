@@ -7,6 +7,7 @@
 #include "ui/DocumentRereading.h"
 #include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
+#include "ui/DuplicateRowsSheet.h"
 #include "ui/FillColumnsSheet.h"
 #include "ui/FindReplaceSheet.h"
 #include "ui/InsertColumnsSheet.h"
@@ -225,6 +226,11 @@ void editColumnTitle(Window &w, const Sender &s)
     ColumnTitlePanel::beginPanel(w, s.argument.toLongLong());
 }
 
+Command::WindowAction duplicateRows(CSVDuplicateSearch::Purpose purpose)
+{
+    return [purpose](Window &w, const Sender &) { DuplicateRowsSheet::beginSheet(w, purpose); };
+}
+
 const Command::NotBuilt notBuilt;
 
 // Every command, in menu order. To add one: a line here (its identifier from CommandId.h, its
@@ -338,8 +344,10 @@ std::vector<Command> declarations()
          moveCells(CSVShiftContent::rotateContent, 0)},
         {Id::RotateContentRight, "LSMenuRight", {}, {}, onSelectedRows,
          moveCells(CSVShiftContent::rotateContent, 1)},
-        {Id::ShowDuplicateRows, "LSMenuShowDuplicateRows", {}, {}, always, notBuilt},
-        {Id::RemoveDuplicateRows, "LSMenuRemoveDuplicateRows", {}, {}, changesTable, notBuilt},
+        {Id::ShowDuplicateRows, "LSMenuShowDuplicateRows", {}, {}, always,
+         duplicateRows(CSVDuplicateSearch::Purpose::Show)},
+        {Id::RemoveDuplicateRows, "LSMenuRemoveDuplicateRows", {}, {}, changesTable,
+         duplicateRows(CSVDuplicateSearch::Purpose::Remove)},
         // View
         {Id::OrderFrontFontPanel, "LSMenuShowFonts", key(Qt::CTRL | Qt::Key_T),
          {"ShowFonts", "showFonts"}, always,
