@@ -11,6 +11,7 @@ const QList<BenchCommand> &benchCommands()
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},
         {"commands", "FILE", commandsCommand, true},
+        {"duplicates", "FILE", duplicatesCommand},
         {"detect", "FILE", detectCommand},
         {"write", BenchWriteOptions::Usage, writeCommand},
         {"save", BenchWriteOptions::Usage, saveCommand},

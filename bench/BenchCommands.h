@@ -23,6 +23,7 @@ int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);
 int openCommand(const QStringList &arguments);
 int commandsCommand(const QStringList &arguments);
+int duplicatesCommand(const QStringList &arguments);
 int detectCommand(const QStringList &arguments);
 int writeCommand(const QStringList &arguments);
 int saveCommand(const QStringList &arguments);

@@ -3,9 +3,12 @@
 #include "CSVRowBuilder.h"
 #include "CSVRowSlabs.h"
 
+#include <QHashFunctions>
+
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <string>
 
 namespace {
 
@@ -355,20 +358,21 @@ bool CSVRow::hasSameCells(const CSVRow &other) const
 
 size_t CSVRow::contentHash() const
 {
-    // FNV-1a over the characters, with each cell's end mixed in so that cell boundaries count.
-    size_t hash = 14695981039346656037ull;
-    const auto mix = [&hash](size_t value) { hash = (hash ^ value) * 1099511628211ull; };
+    // The cell ends say where the cells break; the text is hashed as Latin-1 bytes whenever it
+    // fits, so that a wide row of Latin-1 characters hashes as its narrow twin.
     const qsizetype n = count();
-    for (qsizetype i = 0; i < n; ++i) {
-        const quint32 begin = cellBegin(m_block, i);
-        const quint32 end = cellEnd(m_block, i);
-        for (quint32 c = begin; c < end; ++c) {
-            mix(isWide(m_block) ? reinterpret_cast<const char16_t *>(text(m_block))[c]
-                                : reinterpret_cast<const uchar *>(text(m_block))[c]);
-        }
-        mix(end);
-    }
-    return hash;
+    if (n == 0)
+        return 0;
+    const size_t hash = qHashBits(m_block + 1, size_t(n) * sizeof(quint32), size_t(n));
+    const qsizetype length = textLength(m_block);
+    if (!isWide(m_block))
+        return qHashBits(text(m_block), size_t(length), hash);
+    const auto *chars = reinterpret_cast<const char16_t *>(text(m_block));
+    if (needsWide(chars, length))
+        return qHashBits(chars, size_t(length) * sizeof(char16_t), hash);
+    std::string narrow(size_t(length), '\0');
+    std::transform(chars, chars + length, narrow.begin(), [](char16_t c) { return char(c); });
+    return qHashBits(narrow.data(), narrow.size(), hash);
 }
 
 QString CSVRow::valueForKey(QStringView key) const

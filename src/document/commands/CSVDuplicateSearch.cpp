@@ -3,6 +3,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 namespace {
@@ -35,12 +36,19 @@ size_t cellHash(QAnyStringView cell)
     return hash;
 }
 
-// The slot of an open-addressing table of the first row of each distinct content.
+constexpr qint32 s_notInGroup = -1;
+
+// The slot of an open-addressing table of the first row of each distinct content: the high
+// half of the hash (the low half chose the slot) and the row.
 struct Slot
 {
-    size_t hash = 0;
-    qint64 row = -1;
+    quint32 tag = 0;
+    qint32 row = s_notInGroup;
 };
+
+// Hashes are taken this many rows ahead and their slots fetched meanwhile: a million rows'
+// table is far larger than the caches.
+constexpr qint64 s_lookAhead = 8;
 
 } // namespace
 
@@ -62,66 +70,86 @@ bool CSVDuplicateSearch::isSame(const CSVRow &a, const CSVRow &b) const
 
 bool CSVDuplicateSearch::run(const Progress &progress)
 {
-    std::vector<char> marks(m_rows.size(), 0);
-    if (!mark(marks, progress))
+    std::vector<qint32> groups(m_rows.size(), s_notInGroup);
+    if (!group(groups, progress))
         return false;
-    for (size_t index = 0; index < marks.size(); ++index) {
-        if (marks[index])
+    for (size_t index = 0; index < groups.size(); ++index) {
+        if (groups[index] != s_notInGroup)
             m_found.add(qint64(index));
     }
     if (m_purpose == Purpose::Show)
-        sortShownRows();
+        sortShownRows(groups);
     return true;
 }
 
 // Rows in file order: a row whose content is in the table repeats the row that put it there,
-// the lowest index of its group.
-bool CSVDuplicateSearch::mark(std::vector<char> &marks, const Progress &progress) const
+// the lowest index of its group. The rows found get the index of that first row.
+bool CSVDuplicateSearch::group(std::vector<qint32> &groups, const Progress &progress) const
 {
     const qint64 n = rowCount();
     std::vector<Slot> table(std::bit_ceil(size_t(std::max<qint64>(16, 2 * n))));
     const size_t mask = table.size() - 1;
+    std::array<size_t, s_lookAhead> hashes{};
+    const auto fetch = [&](qint64 j) {
+        const size_t hash = hashOf(*m_rows[size_t(j)]);
+        hashes[size_t(j % s_lookAhead)] = hash;
+        __builtin_prefetch(&table[hash & mask]);
+    };
+    for (qint64 j = 0; j < std::min(n, s_lookAhead); ++j)
+        fetch(j);
     for (qint64 j = 0; j < n; ++j) {
         if (j % s_progressInterval == 0 && !progress(j + 1))
             return false;
+        const size_t hash = hashes[size_t(j % s_lookAhead)];
+        if (j + s_lookAhead < n)
+            fetch(j + s_lookAhead);
         const CSVRow &row = *m_rows[size_t(j)];
-        const size_t hash = hashOf(row);
+        const auto tag = quint32(hash >> 32);
         size_t slot = hash & mask;
-        while (table[slot].row >= 0 &&
-               (table[slot].hash != hash || !isSame(*m_rows[size_t(table[slot].row)], row)))
+        while (table[slot].row != s_notInGroup &&
+               (table[slot].tag != tag || !isSame(*m_rows[size_t(table[slot].row)], row)))
             slot = (slot + 1) & mask;
-        if (table[slot].row < 0) {
-            table[slot] = {hash, j};
+        if (table[slot].row == s_notInGroup) {
+            table[slot] = {tag, qint32(j)};
             continue;
         }
-        marks[size_t(j)] = 1;
+        groups[size_t(j)] = table[slot].row;
         if (m_purpose == Purpose::Show)
-            marks[size_t(table[slot].row)] = 1;
+            groups[size_t(table[slot].row)] = table[slot].row;
     }
     return n == 0 || progress(n);
 }
 
-void CSVDuplicateSearch::sortShownRows()
+// Every row of a group has the same sort key: one key a group, the groups in their order, and
+// the rows of each group in file order.
+void CSVDuplicateSearch::sortShownRows(const std::vector<qint32> &groups)
 {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    struct Entry
+    struct Group
     {
         QCollatorSortKey key;
-        CSVRowPtr row;
+        std::vector<qint32> rows;
     };
-    std::vector<Entry> entries;
-    entries.reserve(size_t(m_found.count()));
+    std::vector<Group> sorted;
+    std::vector<qint32> position(groups.size(), s_notInGroup);
     for (qint64 index : m_found) {
-        const CSVRowPtr &row = m_rows[size_t(index)];
-        entries.push_back(
-            {collator.sortKey(m_keyPosition == s_wholeRows ? row->allValues()
-                                                           : row->objectAtIndex(m_keyPosition)),
-             row});
+        const qint32 first = groups[size_t(index)];
+        if (first == index) {
+            const CSVRow &row = *m_rows[size_t(index)];
+            position[size_t(index)] = qint32(sorted.size());
+            sorted.push_back(
+                {collator.sortKey(m_keyPosition == s_wholeRows ? row.allValues()
+                                                               : row.objectAtIndex(m_keyPosition)),
+                 {}});
+        }
+        sorted[size_t(position[size_t(first)])].rows.push_back(qint32(index));
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry &a, const Entry &b) { return a.key.compare(b.key) < 0; });
-    m_shownRows.reserve(entries.size());
-    for (Entry &entry : entries)
-        m_shownRows.push_back(std::move(entry.row));
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Group &a, const Group &b) { return a.key.compare(b.key) < 0; });
+    m_shownRows.reserve(size_t(m_found.count()));
+    for (const Group &g : sorted) {
+        for (qint32 index : g.rows)
+            m_shownRows.push_back(m_rows[size_t(index)]);
+    }
 }

@@ -30,6 +30,7 @@ public:
     // number of rows examined so far; answering false stops the search.
     using Progress = std::function<bool(qint64 examined)>;
 
+    // At most 2^31 - 1 rows.
     CSVDuplicateSearch(CSVRowList rows, qint64 keyPosition, Purpose purpose);
 
     qint64 rowCount() const { return qint64(m_rows.size()); }
@@ -48,8 +49,8 @@ public:
 private:
     size_t hashOf(const CSVRow &row) const;
     bool isSame(const CSVRow &a, const CSVRow &b) const;
-    bool mark(std::vector<char> &marks, const Progress &progress) const;
-    void sortShownRows();
+    bool group(std::vector<qint32> &groups, const Progress &progress) const;
+    void sortShownRows(const std::vector<qint32> &groups);
 
     CSVRowList m_rows;
     qint64 m_keyPosition;
