@@ -13,6 +13,7 @@
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNAlert.h"
+#include "ui/DocumentReadRun.h"
 #include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
 #include "ui/OpenAssistant.h"
@@ -89,10 +90,34 @@ DocumentController::openDocumentWithContentsOfURL(const QString &path,
     return addDocument(std::move(document), QFileInfo(absolute).fileName());
 }
 
+// A large file is read on a worker under a progress sheet; a cancelled read opens nothing.
+void DocumentController::openReadDocument(const QString &path, const CSVImportExportPreset &preset,
+                                          const std::function<void(const Error &)> &failed)
+{
+    m_isReading = true;
+    DocumentReadRun::start(
+        path, preset,
+        [this, path, preset, failed](std::optional<CSVDocumentReader::Result> result,
+                                     const Error &error) {
+            m_isReading = false;
+            if (!result) {
+                failed(error);
+                return;
+            }
+            if (!result->cancelled) {
+                noteNewRecentDocument(path);
+                CSVRecentPresets::remember(path, preset);
+                addDocument(CSVDocument::withReadResult(path, preset, std::move(*result)),
+                            QFileInfo(path).fileName());
+            }
+            openNextDocument();
+        });
+}
+
 void DocumentController::openDocuments(const QStringList &paths)
 {
     m_filesToOpen.append(paths);
-    if (!m_openStep)
+    if (!m_openStep && !m_isReading)
         openNextDocument();
 }
 
@@ -123,21 +148,17 @@ void DocumentController::openNextDocument()
         failed(error);
         return;
     }
-    m_openStep = OpenAssistant::begin(
-        std::move(preview), OpenAssistant::Purpose::Open, currentWindow(),
-        [this, failed](const CSVOpenAssistantPreview &chosen, bool confirmed) {
-            m_openStep = nullptr;
-            if (!confirmed) {
-                openNextDocument();
-                return;
-            }
-            CSVOpenAssistantPreview::storeDefaultChoices(chosen.choices());
-            Error openError;
-            if (openDocumentWithContentsOfURL(chosen.path(), chosen.preset(), &openError))
-                openNextDocument();
-            else
-                failed(openError);
-        });
+    m_openStep =
+        OpenAssistant::begin(std::move(preview), OpenAssistant::Purpose::Open, currentWindow(),
+                             [this, failed](const CSVOpenAssistantPreview &chosen, bool confirmed) {
+                                 m_openStep = nullptr;
+                                 if (!confirmed) {
+                                     openNextDocument();
+                                     return;
+                                 }
+                                 CSVOpenAssistantPreview::storeDefaultChoices(chosen.choices());
+                                 openReadDocument(chosen.path(), chosen.preset(), failed);
+                             });
 }
 
 void DocumentController::runOpenPanel()

@@ -80,6 +80,8 @@ private:
                                 const QString &recoveryCopy = {});
     DocumentWindow *windowForFile(const QString &path) const;
     void openNextDocument();
+    void openReadDocument(const QString &path, const CSVImportExportPreset &preset,
+                          const std::function<void(const Error &)> &failed);
     void runFilePanel(const char *titleKey, std::function<void(const QStringList &)> chosen);
     void askToSave(DocumentWindow *window, std::function<void(bool closed)> done);
     void discardWindow(DocumentWindow *window);
@@ -95,6 +97,8 @@ private:
     // go on.
     QStringList m_filesToOpen;
     QPointer<QWidget> m_openStep;
+    // A large file is being read on a worker.
+    bool m_isReading = false;
     std::unique_ptr<AutosaveTimer> m_autosaveTimer;
     std::unique_ptr<RecoverySession> m_recoverySession;
     // Recovered documents not saved since: autosave must not write them over their files.

@@ -35,12 +35,21 @@ std::unique_ptr<CSVDocument> CSVDocument::withContentsOfURL(const QString &path,
                                                             const CSVImportExportPreset &preset,
                                                             Error *error)
 {
+    std::optional<CSVDocumentReader::Result> result = CSVDocumentReader::read(path, preset, error);
+    if (!result)
+        return nullptr;
+    return withReadResult(path, preset, std::move(*result));
+}
+
+std::unique_ptr<CSVDocument> CSVDocument::withReadResult(const QString &path,
+                                                         const CSVImportExportPreset &preset,
+                                                         CSVDocumentReader::Result result)
+{
     auto document = std::make_unique<CSVDocument>();
     document->m_importPreset = preset;
     document->m_exportPreset = preset;
     document->m_exportPreset.setTrimSpaces(false);
-    if (!document->readFromURL(path, error))
-        return nullptr;
+    document->takeReadResult(path, std::move(result));
     document->m_columnMismatchQuestionPending =
         document->m_columnMismatch && !document->m_readFailure;
     return document;
@@ -65,17 +74,22 @@ bool CSVDocument::readFromURL(const QString &path, Error *error)
         CSVDocumentReader::read(path, m_importPreset, error);
     if (!result)
         return false;
+    takeReadResult(path, std::move(*result));
+    return true;
+}
+
+void CSVDocument::takeReadResult(const QString &path, CSVDocumentReader::Result result)
+{
     // From the rows held now: a file mended since the last read asks nothing.
-    m_columnMismatch = result->isRagged();
-    m_numberOfColumns = result->longest;
-    m_readFailure = std::move(result->failure);
-    takeReadRows(std::move(result->rows));
+    m_columnMismatch = result.isRagged();
+    m_numberOfColumns = result.longest;
+    m_readFailure = std::move(result.failure);
+    takeReadRows(std::move(result.rows));
     // A part of the file, read-only: nothing of the user's is left to save.
     if (m_readFailure)
         m_undoManager.markClean();
     m_filePath = path;
     m_fileModificationDate = QFileInfo(path).lastModified();
-    return true;
 }
 
 void CSVDocument::takeReadRows(CSVRowList rows)

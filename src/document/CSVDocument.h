@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CSVCellBlock.h"
+#include "CSVDocumentReader.h"
 #include "CSVFindReplaceState.h"
 #include "CSVImportExportPreset.h"
 #include "CSVReadFailure.h"
@@ -49,6 +50,11 @@ public:
     // values except trimming, which only applies to reading.
     static std::unique_ptr<CSVDocument>
     withContentsOfURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
+    // The same from what a reader gave, on a worker perhaps: only this half needs the main
+    // thread.
+    static std::unique_ptr<CSVDocument> withReadResult(const QString &path,
+                                                       const CSVImportExportPreset &preset,
+                                                       CSVDocumentReader::Result result);
     // A document holding exactly these rows, with no header row.
     static std::unique_ptr<CSVDocument> withRows(CSVRowList rows,
                                                  const CSVImportExportPreset &preset);
@@ -264,6 +270,7 @@ private:
     void insertColumn(const CSVTableColumn &column, qint64 index);
     void afterColumnsChanged();
     void takeReadRows(CSVRowList rows);
+    void takeReadResult(const QString &path, CSVDocumentReader::Result result);
     void rebuildAfterReread();
     void raiseColumnMismatchQuestion();
 

@@ -37,9 +37,15 @@ bool CSVDocumentReader::reportCannotOpen(const QString &path, const QString &rea
     return false;
 }
 
+namespace {
+
+constexpr size_t s_progressRows = 4096;
+
+} // namespace
+
 std::optional<CSVDocumentReader::Result>
 CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset, Error *error,
-                        Limit limit)
+                        Limit limit, Progress progress)
 {
     if (!checkReadable(path, error))
         return std::nullopt;
@@ -52,6 +58,7 @@ CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset
     }
     CSVDocumentReader reader;
     reader.m_rowLimit = limit.rows;
+    reader.m_progress = std::move(progress);
     parser->setByteLimit(limit.bytes);
     parser->setParserDelegate(&reader);
     parser->setSeparatorType(preset.separatorType());
@@ -116,6 +123,11 @@ void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &parser, qint64)
     m_result.rows.push_back(m_row.makeRow(m_slabs));
     if (qsizetype(m_result.rows.size()) == m_rowLimit)
         parser.cancelParsing();
+    if (m_progress && m_result.rows.size() % s_progressRows == 0 &&
+        !m_progress(parser.bytesDecoded())) {
+        m_result.cancelled = true;
+        parser.cancelParsing();
+    }
 }
 
 void CSVDocumentReader::parserDidEndDocument(ZRNCSVParser &, const QString &)

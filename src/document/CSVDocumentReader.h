@@ -8,6 +8,7 @@
 
 #include "foundation/Error.h"
 
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -25,6 +26,8 @@ public:
         std::optional<CSVReadFailure> failure;
         // The line-ending type of the first line break, or the not-found index.
         qint64 lineEnd = 0;
+        // The progress asked to stop: the rows are only those before.
+        bool cancelled = false;
 
         bool isRagged() const { return rows.empty() || shortest != longest; }
     };
@@ -36,12 +39,15 @@ public:
         qsizetype rows = -1;
         qint64 bytes = std::numeric_limits<qint64>::max();
     };
+    // Asked every few thousand rows with the bytes read so far, on the reading thread;
+    // answering false stops the read.
+    using Progress = std::function<bool(qint64 bytesRead)>;
 
     // Reads with the preset's encoding, separator, trimming and escapes. A file that cannot be
     // opened (missing, unreadable, a folder, anything but a regular file) answers nothing and an
     // error naming it and the reason.
     static std::optional<Result> read(const QString &path, const CSVImportExportPreset &preset,
-                                      Error *error, Limit limit);
+                                      Error *error, Limit limit, Progress progress = {});
     static std::optional<Result> read(const QString &path, const CSVImportExportPreset &preset,
                                       Error *error)
     {
@@ -72,6 +78,7 @@ private:
 
     Result m_result;
     qsizetype m_rowLimit = -1;
+    Progress m_progress;
     CSVRowBuilder m_row;
     CSVRowSlabs m_slabs;
     Error m_failure;

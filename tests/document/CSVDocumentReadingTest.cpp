@@ -227,3 +227,25 @@ TEST_F(CSVDocumentReadingTest, FailedReopenLeavesThePresetsAsTheyWere)
 }
 
 } // namespace
+
+// The read of a worker reports the bytes read and stops when told: the result says it was
+// cancelled, and keeps only the rows before.
+TEST_F(CSVDocumentReadingTest, ReadStopsWhenItsProgressSaysSo)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 10000; ++i)
+        bytes += "row,1\n";
+    const QString path = write(bytes);
+    std::vector<qint64> asked;
+    const auto stopSecond = [&asked](qint64 bytesRead) {
+        asked.push_back(bytesRead);
+        return asked.size() < 2;
+    };
+    auto result = CSVDocumentReader::read(path, {}, nullptr, {}, stopSecond);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result->cancelled);
+    EXPECT_EQ(result->rows.size(), 8192u);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_GE(asked[0], 4096 * 6);
+    EXPECT_LT(asked[0], asked[1]);
+}
