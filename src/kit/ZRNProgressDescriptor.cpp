@@ -20,54 +20,6 @@ ZRNProgressDescriptor::ZRNProgressDescriptor(const QString &title, const QString
     , m_allowCancel(allowCancel)
 {}
 
-QString ZRNProgressDescriptor::title() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_title;
-}
-
-void ZRNProgressDescriptor::setTitle(const QString &title)
-{
-    QMutexLocker lock(&m_mutex);
-    m_title = title;
-}
-
-QString ZRNProgressDescriptor::infoText() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_infoText;
-}
-
-void ZRNProgressDescriptor::setInfoText(const QString &infoText)
-{
-    QMutexLocker lock(&m_mutex);
-    m_infoText = infoText;
-}
-
-QString ZRNProgressDescriptor::progressDescription() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_progressDescription;
-}
-
-void ZRNProgressDescriptor::setProgressDescription(const QString &description)
-{
-    QMutexLocker lock(&m_mutex);
-    m_progressDescription = description;
-}
-
-QIcon ZRNProgressDescriptor::image() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_image;
-}
-
-void ZRNProgressDescriptor::setImage(const QIcon &image)
-{
-    QMutexLocker lock(&m_mutex);
-    m_image = image;
-}
-
 double ZRNProgressDescriptor::clampedValue() const
 {
     return std::max(m_minValue, std::min(m_maxValue, currentValue()));

@@ -24,15 +24,15 @@ public:
     ZRNProgressDescriptor(const QString &title, const QString &infoText, double minValue,
                           double maxValue, bool allowCancel, QObject *parent = nullptr);
 
-    QString title() const;
-    void setTitle(const QString &title);
-    QString infoText() const;
-    void setInfoText(const QString &infoText);
+    QString title() const { return locked(m_title); }
+    void setTitle(const QString &title) { assign(m_title, title); }
+    QString infoText() const { return locked(m_infoText); }
+    void setInfoText(const QString &infoText) { assign(m_infoText, infoText); }
     // Null until a step is described.
-    QString progressDescription() const;
-    void setProgressDescription(const QString &description);
-    QIcon image() const;
-    void setImage(const QIcon &image);
+    QString progressDescription() const { return locked(m_progressDescription); }
+    void setProgressDescription(const QString &text) { assign(m_progressDescription, text); }
+    QIcon image() const { return locked(m_image); }
+    void setImage(const QIcon &image) { assign(m_image, image); }
 
     double minValue() const { return m_minValue; }
     double maxValue() const { return m_maxValue; }
@@ -51,6 +51,19 @@ public:
     void setValuesForKeys(const QVariantMap &values);
 
 private:
+    template<typename T>
+    T locked(const T &field) const
+    {
+        QMutexLocker lock(&m_mutex);
+        return field;
+    }
+    template<typename T>
+    void assign(T &field, const T &value)
+    {
+        QMutexLocker lock(&m_mutex);
+        field = value;
+    }
+
     mutable QMutex m_mutex; // guards the texts and the image
     QString m_title;
     QString m_infoText;
