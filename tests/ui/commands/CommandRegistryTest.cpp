@@ -14,12 +14,12 @@ using Id = CommandId;
 std::string offered(const CommandState &state)
 {
     QStringList names;
-    for (Id id :
-         {Id::AdjustWidthForAllTableColumns, Id::NewDocument, Id::InvertSelection, Id::DeselectAll,
-          Id::Undo, Id::SaveDocument, Id::RevertDocumentToSaved, Id::ReopenWithEncoding,
-          Id::NewDocumentFromSelection, Id::AddNewRow, Id::RemoveSelectedRows,
-          Id::SelectedRowIsHeader, Id::RemoveSelectedColumns, Id::EditTitleOfSelectedColumn,
-          Id::AlignLeft, Id::ShowDuplicateRows, Id::FindNextAction, Id::ReplaceAction}) {
+    for (Id id : {Id::AdjustWidthForAllTableColumns, Id::NewDocument, Id::InvertSelection,
+                  Id::DeselectAll, Id::Undo, Id::SaveDocument, Id::RevertDocumentToSaved,
+                  Id::ReopenWithEncoding, Id::NewDocumentFromSelection, Id::AddNewRow,
+                  Id::RemoveSelectedRows, Id::SelectedRowIsHeader, Id::RemoveSelectedColumns,
+                  Id::EditTitleOfSelectedColumn, Id::AlignLeft, Id::ShowDuplicateRows,
+                  Id::RemoveDuplicateRows, Id::FindNextAction, Id::ReplaceAction}) {
         if (CommandRegistry::isEnabled(id, state))
             names << commandName(id);
     }
@@ -68,7 +68,6 @@ const auto panelOpen = [](CommandState &s) {
 class CommandRulesTest : public ::testing::TestWithParam<RuleCase>
 {};
 
-// A command not built yet (ShowDuplicateRows) is never offered, whatever its rule says.
 TEST_P(CommandRulesTest, OffersTheCommandsWhoseRulesHold)
 {
     EXPECT_EQ(offered(GetParam().state), GetParam().offered);
@@ -77,23 +76,27 @@ TEST_P(CommandRulesTest, OffersTheCommandsWhoseRulesHold)
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(States, CommandRulesTest, ::testing::Values(
     RuleCase{"NothingSelected", editable(0, 0),
-        "AdjustWidthForAllTableColumns NewDocument SaveDocument AddNewRow"},
+        "AdjustWidthForAllTableColumns NewDocument SaveDocument AddNewRow ShowDuplicateRows "
+        "RemoveDuplicateRows"},
     RuleCase{"OneRow", editable(1, 0),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument "
-        "NewDocumentFromSelection AddNewRow RemoveSelectedRows SelectedRowIsHeader"},
+        "NewDocumentFromSelection AddNewRow RemoveSelectedRows SelectedRowIsHeader "
+        "ShowDuplicateRows RemoveDuplicateRows"},
     RuleCase{"RowsAndSomeColumnsFocused", with(editable(2, 2), focusedWithHistory),
         "AdjustWidthForAllTableColumns NewDocument InvertSelection DeselectAll Undo SaveDocument "
         "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection AddNewRow "
-        "RemoveSelectedRows RemoveSelectedColumns AlignLeft FindNextAction ReplaceAction"},
+        "RemoveSelectedRows RemoveSelectedColumns AlignLeft ShowDuplicateRows "
+        "RemoveDuplicateRows FindNextAction ReplaceAction"},
     RuleCase{"TheOnlyColumn", editable(0, 1, 1),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument AddNewRow "
-        "EditTitleOfSelectedColumn AlignLeft"},
+        "EditTitleOfSelectedColumn AlignLeft ShowDuplicateRows RemoveDuplicateRows"},
     RuleCase{"ReadOnly", with(with(editable(2, 1), readOnly), focusedWithHistory),
         "AdjustWidthForAllTableColumns NewDocument InvertSelection DeselectAll Undo "
-        "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection FindNextAction"},
+        "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection ShowDuplicateRows "
+        "FindNextAction"},
     RuleCase{"DuplicateRowsView", with(editable(1, 2), duplicates),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument "
-        "NewDocumentFromSelection RemoveSelectedRows AlignLeft"},
+        "NewDocumentFromSelection RemoveSelectedRows AlignLeft ShowDuplicateRows"},
     RuleCase{"TitlePanelOpenLeavesTheApplicationsCommands", with(editable(1, 0), panelOpen),
         "NewDocument NewDocumentFromSelection"}),
     [](const auto &info) { return std::string(info.param.name); });
