@@ -37,7 +37,7 @@ protected:
         m_window->sendCommand({command});
         DuplicateRowsSheet *sheet = nullptr;
         WAIT_UNTIL((sheet = m_window->findChild<DuplicateRowsSheet *>()) && sheet->isVisible());
-        EXPECT_EQ(sheet->columnPopUpButton()->itemText(0), QStringLiteral("All columns"));
+        EXPECT_EQ(sheet->columnPopUpButton()->itemText(0), QStringLiteral("All Columns"));
         sheet->columnPopUpButton()->setCurrentIndex(keyItem);
         sheet->button(DuplicateRowsSheet::s_confirmTag)->click();
     }
