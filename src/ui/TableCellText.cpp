@@ -17,6 +17,18 @@ qsizetype lineBreakIn(View text)
     return -1;
 }
 
+bool hasLineBreak(QAnyStringView cell)
+{
+    bool multiline = false;
+    cell.visit([&multiline](auto text) {
+        if constexpr (std::is_same_v<decltype(text), QUtf8StringView>)
+            multiline = lineBreakIn(QStringView(text.toString())) >= 0;
+        else
+            multiline = lineBreakIn(text) >= 0;
+    });
+    return multiline;
+}
+
 } // namespace
 
 QAnyStringView shownPart(QAnyStringView cell)
@@ -24,6 +36,11 @@ QAnyStringView shownPart(QAnyStringView cell)
     QAnyStringView part;
     cell.visit([&part](auto text) { part = text.first(std::min(text.size(), s_shownLength)); });
     return part;
+}
+
+bool isCut(QAnyStringView cell)
+{
+    return cell.size() > s_shownLength || hasLineBreak(cell);
 }
 
 QString shown(QAnyStringView cell)
@@ -44,16 +61,7 @@ QString shown(QAnyStringView cell)
 
 bool needsTextArea(QAnyStringView cell)
 {
-    if (cell.size() > s_lineEditorLength)
-        return true;
-    bool multiline = false;
-    cell.visit([&multiline](auto text) {
-        if constexpr (std::is_same_v<decltype(text), QUtf8StringView>)
-            multiline = lineBreakIn(QStringView(text.toString())) >= 0;
-        else
-            multiline = lineBreakIn(text) >= 0;
-    });
-    return multiline;
+    return cell.size() > s_lineEditorLength || hasLineBreak(cell);
 }
 
 } // namespace TableCellText

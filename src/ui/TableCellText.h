@@ -16,6 +16,8 @@ constexpr qsizetype s_lineEditorLength = 4000;
 QString shown(QAnyStringView cell);
 // The part of the cell that shown() looks at.
 QAnyStringView shownPart(QAnyStringView cell);
+// Whether shown() leaves out part of the cell and ends with the sign that there is more.
+bool isCut(QAnyStringView cell);
 bool needsTextArea(QAnyStringView cell);
 
 } // namespace TableCellText

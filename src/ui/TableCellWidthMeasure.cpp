@@ -39,10 +39,12 @@ double TableCellWidthMeasure::width(QAnyStringView text) const
            gridWidth();
 }
 
-// The shown part's advances and the sign that there is more bound what the cell shows.
+// The shown part's advances and the sign that there is more bound what the cell shows. The sign
+// counts only where shown, or the bound would exceed nearly every cell's width and fitting would
+// measure every cell exactly.
 double TableCellWidthMeasure::upperBound(QAnyStringView text) const
 {
-    double sum = advance(U'\u2026');
+    double sum = TableCellText::isCut(text) ? advance(U'\u2026') : 0.0;
     TableCellText::shownPart(text).visit([&](auto view) {
         using View = decltype(view);
         if constexpr (std::is_same_v<View, QLatin1StringView>) {
