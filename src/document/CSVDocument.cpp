@@ -13,12 +13,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-const QString s_columnsDescriptionKey = QStringLiteral("tableColumnsDescription");
-
-} // namespace
-
 CSVDocument::CSVDocument(QObject *parent) : QObject(parent)
 {
     m_rows.setRows({makeCSVRow({QString(), QString(), QString(), QString()})});
@@ -260,7 +254,7 @@ void CSVDocument::fixRows()
 
 void CSVDocument::buildTableViewColumns()
 {
-    const QVariantList descriptions = m_attributes.value(s_columnsDescriptionKey).toList();
+    const QVariantList descriptions = m_attributes.value(columnsDescriptionKey()).toList();
     setTableColumns(CSVTableColumns::build(m_numberOfColumns, m_firstRowArray.get(), descriptions));
 }
 

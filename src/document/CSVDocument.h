@@ -114,6 +114,9 @@ public:
     // Moves the window to the mode: the duplicate-rows bar shows in mode 3 alone. Not undoable.
     void switchToDisplayMode(int mode);
     const CSVRowPtr &firstRowArray() const { return m_firstRowArray; }
+    // The attribute holding copied column descriptions, from which buildTableViewColumns titles
+    // the columns (see CSVTableColumns::build).
+    static QString columnsDescriptionKey() { return QStringLiteral("tableColumnsDescription"); }
     const QVariantMap &attributes() const { return m_attributes; }
     void setAttributes(const QVariantMap &attributes) { m_attributes = attributes; }
     // Pads every row shorter than numberOfColumns with empty cells. Not undoable.

@@ -41,6 +41,17 @@ void setTitle(CSVDocument &document, const CSVTableColumn &column, const QString
     document.undoManager().setActionName(QStringLiteral("LSUDEditColumnTitle"));
 }
 
+void removeColumns(CSVDocument &document, IndexSet indexes)
+{
+    const std::vector<IndexSet::Range> &ranges = indexes.ranges();
+    for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
+        for (qint64 index = range->end() - 1; index >= range->location; --index) {
+            if (index < document.tableColumns().count())
+                document.removeTableColumn(document.tableColumns().at(index));
+        }
+    }
+}
+
 void setAlignmentForSelectedColumns(CSVDocument &document, TextAlignment alignment)
 {
     for (qint64 index : document.selectedColumnIndexes())

@@ -2,6 +2,8 @@
 
 #include "document/CSVTableColumn.h"
 
+#include "foundation/IndexSet.h"
+
 #include <QString>
 
 class CSVDocument;
@@ -21,6 +23,10 @@ void addNewColumn(CSVDocument &document);
 
 // Retitles a shown column, even to the same or an empty title: step "LSUDEditColumnTitle".
 void setTitle(CSVDocument &document, const CSVTableColumn &column, const QString &title);
+
+// Hides the shown columns at these display positions (a copy: removing changes the
+// selection), the last first; their cells stay.
+void removeColumns(CSVDocument &document, IndexSet indexes);
 
 void setAlignmentForSelectedColumns(CSVDocument &document, TextAlignment alignment);
 

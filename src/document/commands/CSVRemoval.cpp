@@ -1,5 +1,7 @@
 #include "CSVRemoval.h"
 
+#include "CSVColumnCommands.h"
+
 #include "document/CSVDocument.h"
 
 #include "foundation/DefaultsKeys.h"
@@ -60,11 +62,5 @@ void CSVRemoval::removeRows()
 
 void CSVRemoval::removeColumns()
 {
-    const std::vector<IndexSet::Range> &ranges = m_indexes.ranges();
-    for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
-        for (qint64 index = range->end() - 1; index >= range->location; --index) {
-            if (index < m_document.tableColumns().count())
-                m_document.removeTableColumn(m_document.tableColumns().at(index));
-        }
-    }
+    CSVColumnCommands::removeColumns(m_document, m_indexes);
 }

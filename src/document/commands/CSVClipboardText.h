@@ -1,0 +1,25 @@
+#pragma once
+
+#include "CSVCopiedTable.h"
+
+#include <QString>
+#include <QStringView>
+
+// The text flavours of the clipboard: one line per row, ended by a line feed, cells joined by
+// tabs. A cell holding a tab or a line break, or beginning with a double quote, is written the
+// way spreadsheets write their clipboards, in double quotes with inner quotes doubled; written
+// plainly, it would come back as several cells or rows wherever it is pasted.
+namespace CSVClipboardText {
+
+QString write(const CSVCopiedTable &table);
+
+// An HTML table of the same cells, so that office suites and mail keep them apart.
+QString html(const CSVCopiedTable &table);
+
+// Lines split at every line break (line feed, vertical tab, form feed, carriage return, next
+// line, line and paragraph separators), empty lines skipped, fields split at tabs. A field in
+// double quotes, closed before a tab, a line break or the end, may hold tabs, line breaks and
+// doubled quotes; any other quote is text.
+CSVRowList read(QStringView text);
+
+} // namespace CSVClipboardText
