@@ -19,6 +19,7 @@ const QList<BenchCommand> &benchCommands()
         {"recovery", "FILE", recoveryCommand},
         {"filter", "FILE TEXT", filterCommand},
         {"replace", "FILE FIND REPLACE", replaceCommand},
+        {"clipboard", "FILE", clipboardCommand, true},
     };
     return s_commands;
 }

@@ -31,3 +31,4 @@ int windowCommand(const QStringList &arguments);
 int recoveryCommand(const QStringList &arguments);
 int filterCommand(const QStringList &arguments);
 int replaceCommand(const QStringList &arguments);
+int clipboardCommand(const QStringList &arguments);

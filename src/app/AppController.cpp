@@ -134,6 +134,11 @@ void AppController::newDocumentFromSelection()
     m_documentController->newDocumentFromSelection();
 }
 
+void AppController::newDocumentFromPasteboard()
+{
+    m_documentController->newDocumentFromPasteboard();
+}
+
 void AppController::showPreferences()
 {
     m_preferencesWindow->showWindow();

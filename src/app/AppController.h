@@ -40,6 +40,7 @@ public:
     void clearRecentDocuments() override;
     void insertDocument() override;
     void newDocumentFromSelection() override;
+    void newDocumentFromPasteboard() override;
     void showPreferences() override;
     void showAboutBox() override;
     void showSendFeedbackDialog() override;

@@ -5,6 +5,7 @@
 #include "document/CSVDocument.h"
 #include "document/CSVOpenAssistantPreview.h"
 #include "document/CSVRecentPresets.h"
+#include "document/commands/CSVClipboard.h"
 #include "feedback/RecoveryFile.h"
 #include "feedback/RecoverySession.h"
 #include "feedback/StateFolder.h"
@@ -17,6 +18,7 @@
 #include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
 #include "ui/OpenAssistant.h"
+#include "ui/SystemPasteboard.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -238,6 +240,13 @@ DocumentWindow *DocumentController::openRecoveredDocument(const RecoveryFile &fi
     DocumentWindow *window = addDocument(std::move(document), file.title(), copyPath);
     file.applyColumns(*recovered);
     return window;
+}
+
+DocumentWindow *DocumentController::newDocumentFromPasteboard()
+{
+    auto document = std::make_unique<CSVDocument>();
+    CSVClipboard::setRowsFromPasteboard(*document, SystemPasteboard::general());
+    return addDocument(std::move(document), nextUntitledName());
 }
 
 DocumentWindow *DocumentController::addDocument(std::unique_ptr<CSVDocument> document,

@@ -50,6 +50,8 @@ public:
     // A document as its recovery copy kept it: unsaved, tied to its file, which is only
     // written when the user saves (autosave leaves it alone until then).
     DocumentWindow *openRecoveredDocument(const RecoveryFile &file, const QString &copyPath);
+    // An untitled document holding what the clipboard holds, with unsaved changes.
+    DocumentWindow *newDocumentFromPasteboard();
 
     CSVDocument *currentDocument() const;
     DocumentWindow *currentWindow() const;

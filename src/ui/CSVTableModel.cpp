@@ -129,7 +129,7 @@ Qt::ItemFlags CSVTableModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
     if (isInShape(index) && m_document.shouldEditTableColumn(index.column(), index.row()))
-        flags |= Qt::ItemIsEditable;
+        flags |= Qt::ItemIsEditable | Qt::ItemIsDragEnabled;
     return flags;
 }
 

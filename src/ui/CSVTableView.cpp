@@ -9,9 +9,14 @@
 #include "document/CSVDocument.h"
 #include "kit/ZRNLineNumberRulerWithMarker.h"
 
+#include <QCoreApplication>
+#include <QDrag>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <unordered_map>
@@ -56,6 +61,7 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
                     QAbstractItemView::AnyKeyPressed);
     setCornerButtonEnabled(false);
     setWordWrap(false);
+    setAcceptDrops(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_header->setMinimumSectionSize(int(CSVTableColumn::s_minimumWidth));
     m_header->setSectionsMovable(true);
@@ -209,8 +215,15 @@ void CSVTableView::commitOpenEditor()
     }
 }
 
+// The window's Cut, Copy and Paste act on rows and columns: the view does not copy the current
+// cell's text when they are not offered.
 void CSVTableView::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Paste)) {
+        event->ignore();
+        return;
+    }
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isEnter && event->modifiers() == Qt::NoModifier && state() != EditingState &&
         edit(currentIndex(), EditKeyPressed, event))
@@ -395,4 +408,116 @@ void CSVTableView::columnResized(int column, int newSize)
     if (m_applyingDocument || column >= m_document.tableColumns().count())
         return;
     m_document.setColumnWidth(column, newSize);
+}
+
+void CSVTableView::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    setDragEnabled(index.isValid() && event->button() == Qt::LeftButton &&
+                   !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) &&
+                   m_document.selectedRowIndexes().contains(index.row()));
+    QTableView::mousePressEvent(event);
+}
+
+void CSVTableView::startDrag(Qt::DropActions)
+{
+    if (!m_rowDrag.begin(m_document, m_document.selectedRowIndexes()))
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(makeRowDragData());
+    drag->exec(Qt::MoveAction);
+}
+
+QByteArray CSVTableView::rowDragToken() const
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(quintptr(this));
+}
+
+QMimeData *CSVTableView::makeRowDragData() const
+{
+    auto *data = new QMimeData;
+    data->setData(QString::fromLatin1(CSVRowDrag::s_draggingType), rowDragToken());
+    return data;
+}
+
+// Rows dragged from another window, even of the same program, are not this table's to move.
+bool CSVTableView::isOwnRowDrag(const QDropEvent *event) const
+{
+    return event->mimeData()->data(QString::fromLatin1(CSVRowDrag::s_draggingType)) ==
+           rowDragToken();
+}
+
+// The gap a drop goes into: above the row under the point, or below it in its lower half.
+qint64 CSVTableView::dropRowAt(const QPoint &position) const
+{
+    const int row = rowAt(position.y());
+    if (row < 0)
+        return m_model->rowCount();
+    return position.y() > rowViewportPosition(row) + rowHeight(row) / 2 ? row + 1 : row;
+}
+
+void CSVTableView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!isOwnRowDrag(event)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void CSVTableView::dragMoveEvent(QDragMoveEvent *event)
+{
+    QTableView::dragMoveEvent(event); // scrolls near the edges
+    const qint64 row = dropRowAt(event->position().toPoint());
+    const bool allowed = isOwnRowDrag(event) && m_rowDrag.validateDrop(row);
+    setDropIndicatorRow(allowed ? row : NotFound);
+    if (!allowed) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void CSVTableView::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    QTableView::dragLeaveEvent(event);
+    setDropIndicatorRow(NotFound);
+}
+
+void CSVTableView::dropEvent(QDropEvent *event)
+{
+    stopAutoScroll();
+    setState(NoState);
+    setDropIndicatorRow(NotFound);
+    if (!isOwnRowDrag(event) ||
+        !m_rowDrag.acceptDrop(m_document, dropRowAt(event->position().toPoint()))) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void CSVTableView::setDropIndicatorRow(qint64 row)
+{
+    if (row == m_dropIndicatorRow)
+        return;
+    m_dropIndicatorRow = row;
+    viewport()->update();
+}
+
+void CSVTableView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    const int rows = m_model->rowCount();
+    if (m_dropIndicatorRow == NotFound || rows == 0)
+        return;
+    const int y = m_dropIndicatorRow < rows ? rowViewportPosition(int(m_dropIndicatorRow))
+                                            : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawLine(0, y, viewport()->width(), y);
 }

@@ -2,6 +2,7 @@
 
 #include "RowSelectionGesture.h"
 
+#include "document/commands/CSVRowDrag.h"
 #include "kit/ZRNDeferredCall.h"
 
 #include "foundation/NotFound.h"
@@ -13,6 +14,7 @@ class CSVDocument;
 class CSVTableColumnHeaderView;
 class CSVTableModel;
 class CSVTableSelectionModel;
+class QMimeData;
 class ZRNLineNumberRulerWithMarker;
 
 // The table of a document window. It shows the document through CSVTableModel, with the column
@@ -44,6 +46,9 @@ public:
     // Hands the text of an open cell editor to the document and closes the editor: whatever
     // reads the table next (a command, a save, a close) must see what the user typed.
     void commitOpenEditor();
+    // What a row drag from this table carries: the drag type, with data that names this table
+    // in this process, so that a drop from any other table is refused.
+    QMimeData *makeRowDragData() const;
 
 signals:
     // The user double-clicked a column header, at that display position.
@@ -55,6 +60,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    // Rows are reordered by dragging selected rows; a drag that starts on a row not selected
+    // selects rows instead.
+    void mousePressEvent(QMouseEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void synchronizeModel();
@@ -71,6 +85,10 @@ private:
     void selectColumnFromHeader(int column);
     void columnMoved(int oldVisual, int newVisual);
     void columnResized(int column, int newSize);
+    QByteArray rowDragToken() const;
+    bool isOwnRowDrag(const QDropEvent *event) const;
+    qint64 dropRowAt(const QPoint &position) const;
+    void setDropIndicatorRow(qint64 row);
 
     CSVDocument &m_document;
     CSVTableModel *m_model;
@@ -78,6 +96,8 @@ private:
     CSVTableColumnHeaderView *m_header;
     ZRNLineNumberRulerWithMarker *m_ruler;
     RowSelectionGesture m_gesture;
+    CSVRowDrag m_rowDrag;
+    qint64 m_dropIndicatorRow = NotFound;
     ZRNDeferredCall m_synchronization;
     QPersistentModelIndex m_editedIndex;
     bool m_selectingFromGesture = false;

@@ -7,7 +7,11 @@ using Id = CommandId;
 void ColumnContextMenu::fill(QMenu *menu, int column, const MainMenu::Trigger &trigger)
 {
     menu->clear();
-    const CommandMenuFiller items(menu, trigger);
+    const CommandMenuFiller items(menu, trigger, CommandMenuFiller::Keys::Shown);
+    items.add(Id::Cut);
+    items.add(Id::Copy);
+    items.add(Id::Paste);
+    items.separator();
     items.add({Id::RemoveColumnFromCTM, column});
     items.separator();
     items.add({Id::EditColumnTitleFromCTM, column});

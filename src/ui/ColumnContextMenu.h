@@ -4,8 +4,9 @@
 
 class QMenu;
 
-// The menu behind the arrow of a column header: removal, title, alignment, conversions, fill
-// and width of the clicked column, which the window has made the only selected one.
+// The menu behind the arrow of a column header: the clipboard commands, removal, title,
+// alignment, conversions, fill and width of the clicked column, which the window has made the
+// only selected one.
 class ColumnContextMenu
 {
 public:

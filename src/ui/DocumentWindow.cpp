@@ -7,12 +7,15 @@
 #include "DuplicateRowsBar.h"
 #include "GeneralPreferencePanel.h"
 #include "MainMenu.h"
+#include "RowContextMenu.h"
 #include "SearchFilterField.h"
 #include "StatusLine.h"
+#include "SystemPasteboard.h"
 #include "commands/CommandAction.h"
 #include "commands/CommandRegistry.h"
 
 #include "document/CSVDocument.h"
+#include "document/commands/CSVClipboard.h"
 #include "document/commands/CSVDuplicateRows.h"
 #include "document/search/CSVFindReplace.h"
 #include "foundation/LocalizedStrings.h"
@@ -89,6 +92,10 @@ void DocumentWindow::setUpTable()
     connect(m_duplicateRowsBar, &DuplicateRowsBar::endShowDuplicateRows, this,
             [this] { CSVDuplicateRows::endShowDuplicateRows(m_document); });
     m_columnContextMenu = new QMenu(this);
+    m_rowContextMenu = new QMenu(this);
+    m_tableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_tableView, &QWidget::customContextMenuRequested, this,
+            &DocumentWindow::showRowContextMenu);
 
     auto *content = new QWidget(this);
     auto *layout = new QVBoxLayout(content);
@@ -221,6 +228,9 @@ CommandState DocumentWindow::commandState() const
     state.canRedo = m_document.undoManager().canRedo();
     state.hasFile = !m_document.filePath().isEmpty();
     state.hasUnsavedChanges = m_document.hasUnsavedChanges();
+    const SystemPasteboard &pasteboard = SystemPasteboard::general();
+    state.canPaste = CSVClipboard::isRowsDataOnPasteboardAvailable(pasteboard) ||
+                     CSVClipboard::isColumnsDataOnPasteboardAvailable(pasteboard);
     return state;
 }
 
@@ -312,6 +322,22 @@ void DocumentWindow::showContextMenuForTableHeaderView(CSVTableColumnHeaderView 
                             [this](CommandAction *action) { sendCommand(action->sender()); });
     validateUserInterfaceItems();
     m_columnContextMenu->popup(headerView->mapToGlobal(event->position().toPoint()));
+}
+
+// A click on a row outside the selection makes it the selected row, as a click would.
+void DocumentWindow::showRowContextMenu(const QPoint &position)
+{
+    if (m_attachedWindow)
+        return;
+    const int row = m_tableView->rowAt(position.y());
+    if (row >= 0 && !m_document.selectedRowIndexes().contains(row)) {
+        m_document.selectColumnIndexes({}, false);
+        m_document.selectRowIndexes({row}, false);
+    }
+    RowContextMenu::fill(m_rowContextMenu,
+                         [this](CommandAction *action) { sendCommand(action->sender()); });
+    validateUserInterfaceItems();
+    m_rowContextMenu->popup(m_tableView->viewport()->mapToGlobal(position));
 }
 
 void DocumentWindow::closeWithoutAsking()

@@ -50,6 +50,7 @@ public:
     DuplicateRowsBar *duplicateRowsDisplayModeView() const { return m_duplicateRowsBar; }
     DocumentToolbar *toolbar() const { return m_toolbar; }
     QMenu *columnContextMenu() const { return m_columnContextMenu; }
+    QMenu *rowContextMenu() const { return m_rowContextMenu; }
 
     // The name in the title: the file's name, or the untitled name the controller gave.
     const QString &displayName() const { return m_displayName; }
@@ -99,6 +100,7 @@ private:
     void showContextMenuForTableHeaderView(CSVTableColumnHeaderView *headerView, int columnIndex,
                                            QMouseEvent *event) override;
     void setUpTable();
+    void showRowContextMenu(const QPoint &position);
     void setUpMenusAndToolbar();
     void connectDocument();
     void updateTitle();
@@ -117,6 +119,7 @@ private:
     DuplicateRowsBar *m_duplicateRowsBar = nullptr;
     QLabel *m_statusLabel = nullptr;
     QMenu *m_columnContextMenu = nullptr;
+    QMenu *m_rowContextMenu = nullptr;
     QFont m_tableViewFont;
     QString m_displayName;
     QPointer<QWidget> m_attachedWindow;

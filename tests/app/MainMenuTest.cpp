@@ -6,6 +6,7 @@
 #include "ui/ColumnContextMenu.h"
 #include "ui/DocumentWindow.h"
 #include "ui/GuiTestSupport.h"
+#include "ui/RowContextMenu.h"
 #include "ui/SavePanel.h"
 #include "ui/commands/CommandAction.h"
 #include "ui/commands/CommandRegistry.h"
@@ -20,6 +21,8 @@
 #include <QSet>
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace GuiTestSupport;
 
@@ -88,12 +91,7 @@ TEST_F(MainMenuTest, KeysPressedInTheTableRunTheCommands)
 
 // Commands that stand in the menus before their feature is built: shown, never offered.
 // Whoever builds one takes it off this list.
-const CommandId s_notYetBuilt[] = {
-    Id::NewDocumentFromPasteboard,
-    Id::Cut,
-    Id::Copy,
-    Id::Paste,
-};
+const std::array<CommandId, 0> s_notYetBuilt{};
 
 // Commands that no menu or toolbar item sends.
 const CommandId s_reachedOtherwise[] = {
@@ -140,6 +138,7 @@ TEST_F(MainMenuTest, EveryItemSendsADeclaredCommand)
     m_app->launch({});
     DocumentWindow *window = documents().currentWindow();
     ColumnContextMenu::fill(window->columnContextMenu(), 0, [](CommandAction *) {});
+    RowContextMenu::fill(window->rowContextMenu(), [](CommandAction *) {});
     window->validateUserInterfaceItems();
     QStringList faults;
     QSet<CommandId> sent;

@@ -15,6 +15,7 @@ public:
     virtual void clearRecentDocuments() = 0;
     virtual void insertDocument() = 0;
     virtual void newDocumentFromSelection() = 0;
+    virtual void newDocumentFromPasteboard() = 0;
     virtual void showPreferences() = 0;
     virtual void showAboutBox() = 0;
     virtual void showSendFeedbackDialog() = 0;

@@ -7,14 +7,19 @@
 
 #include <QMenu>
 
-CommandMenuFiller::CommandMenuFiller(QMenu *menu, Trigger trigger)
-    : m_menu(menu), m_trigger(std::move(trigger))
+CommandMenuFiller::CommandMenuFiller(QMenu *menu, Trigger trigger, Keys keys)
+    : m_menu(menu), m_trigger(std::move(trigger)), m_keys(keys)
 {}
 
 CommandAction *CommandMenuFiller::add(const CommandSender &sender, const QString &title) const
 {
     auto *action = new CommandAction(sender, m_menu, title);
-    action->setShortcuts(CommandRegistry::command(sender.id).shortcuts);
+    const QList<QKeySequence> &shortcuts = CommandRegistry::command(sender.id).shortcuts;
+    if (m_keys == Keys::Owned)
+        action->setShortcuts(shortcuts);
+    else if (!shortcuts.isEmpty())
+        action->setText(action->text() + u'\t' +
+                        shortcuts.first().toString(QKeySequence::NativeText));
     QObject::connect(action, &QAction::triggered, m_menu,
                      [trigger = m_trigger, action] { trigger(action); });
     m_menu->addAction(action);
@@ -28,5 +33,5 @@ void CommandMenuFiller::separator() const
 
 CommandMenuFiller CommandMenuFiller::submenu(const char *titleKey) const
 {
-    return {m_menu->addMenu(localized(titleKey)), m_trigger};
+    return {m_menu->addMenu(localized(titleKey)), m_trigger, m_keys};
 }

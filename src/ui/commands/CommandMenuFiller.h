@@ -13,7 +13,11 @@ class CommandMenuFiller
 public:
     using Trigger = std::function<void(CommandAction *)>;
 
-    CommandMenuFiller(QMenu *menu, Trigger trigger);
+    // The main menu's items own the commands' keys. A context menu shows them only: a key given
+    // to two items runs neither.
+    enum class Keys { Owned, Shown };
+
+    CommandMenuFiller(QMenu *menu, Trigger trigger, Keys keys = Keys::Owned);
 
     // An item titled and keyed as the command is declared; with a title, for a command with an
     // argument.
@@ -28,4 +32,5 @@ public:
 private:
     QMenu *m_menu;
     Trigger m_trigger;
+    Keys m_keys;
 };

@@ -15,9 +15,11 @@
 #include "ui/MergeColumnsSheet.h"
 #include "ui/RemovalQuestion.h"
 #include "ui/SortRowsSheet.h"
+#include "ui/SystemPasteboard.h"
 #include "ui/TableCellWidthMeasure.h"
 
 #include "document/CSVDocument.h"
+#include "document/commands/CSVClipboard.h"
 #include "document/commands/CSVColumnCommands.h"
 #include "document/commands/CSVColumnWidths.h"
 #include "document/commands/CSVConvertContent.h"
@@ -104,9 +106,19 @@ bool hasSelection(const State &s)
     return s.selectedRows >= 1 || s.selectedColumns >= 1;
 }
 
-bool emptiesCells(const State &s)
+bool onSelection(const State &s)
 {
     return s.editable && hasSelection(s);
+}
+
+bool pastes(const State &s)
+{
+    return s.editable && s.canPaste;
+}
+
+bool canPaste(const State &s)
+{
+    return s.canPaste;
 }
 
 bool hasSelectedRows(const State &s)
@@ -176,6 +188,14 @@ Command::WindowAction onWindow(void (*perform)(Window &))
 Command::WindowAction onDocument(void (*perform)(CSVDocument &))
 {
     return [perform](Window &w, const Sender &) { perform(w.document()); };
+}
+
+// A clipboard command on the window's document and the desktop's clipboard.
+Command::WindowAction onClipboard(void (*perform)(CSVDocument &, CSVPasteboard &))
+{
+    return [perform](Window &w, const Sender &) {
+        perform(w.document(), SystemPasteboard::general());
+    };
 }
 
 Command::ApplicationAction onApplication(void (ApplicationCommands::*perform)())
@@ -268,7 +288,8 @@ std::vector<Command> declarations()
          onApplication(&ApplicationCommands::insertDocument)},
         {Id::NewDocumentFromSelection, "LSMenuNewFromSelection", {}, {}, hasSelectedRows,
          onApplication(&ApplicationCommands::newDocumentFromSelection)},
-        {Id::NewDocumentFromPasteboard, "LSMenuNewFromClipboard", {}, {}, always, notBuilt},
+        {Id::NewDocumentFromPasteboard, "LSMenuNewFromClipboard", {}, {}, canPaste,
+         onApplication(&ApplicationCommands::newDocumentFromPasteboard)},
         {Id::Terminate, "LSMenuQuit", keys(QKS::Quit, Qt::CTRL | Qt::Key_Q), {}, always,
          onApplication(&ApplicationCommands::terminate)},
         // Edit
@@ -276,10 +297,13 @@ std::vector<Command> declarations()
          onWindow([](Window &w) { w.document().undoManager().undo(); })},
         {Id::Redo, "LSMenuRedo", keys(QKS::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z), {}, canRedo,
          onWindow([](Window &w) { w.document().undoManager().redo(); })},
-        {Id::Cut, "LSMenuCut", keys(QKS::Cut, Qt::CTRL | Qt::Key_X), {}, always, notBuilt},
-        {Id::Copy, "LSMenuCopy", keys(QKS::Copy, Qt::CTRL | Qt::Key_C), {}, always, notBuilt},
-        {Id::Paste, "LSMenuPaste", keys(QKS::Paste, Qt::CTRL | Qt::Key_V), {}, always, notBuilt},
-        {Id::EmptySelectedCells, "LSMenuEmptyCells", key(Qt::Key_Delete), {}, emptiesCells,
+        {Id::Cut, "LSMenuCut", keys(QKS::Cut, Qt::CTRL | Qt::Key_X), {}, onSelection,
+         onClipboard(CSVClipboard::cut)},
+        {Id::Copy, "LSMenuCopy", keys(QKS::Copy, Qt::CTRL | Qt::Key_C), {}, onSelection,
+         onClipboard(CSVClipboard::copy)},
+        {Id::Paste, "LSMenuPaste", keys(QKS::Paste, Qt::CTRL | Qt::Key_V), {}, pastes,
+         onClipboard([](CSVDocument &d, CSVPasteboard &p) { CSVClipboard::paste(d, p); })},
+        {Id::EmptySelectedCells, "LSMenuEmptyCells", key(Qt::Key_Delete), {}, onSelection,
          onDocument(CSVEmptyCells::emptySelectedCells)},
         {Id::SelectAll, "LSMenuSelectAll", keys(QKS::SelectAll, Qt::CTRL | Qt::Key_A), {}, always,
          onWindow([](Window &w) { w.tableView()->selectAll(); })},

@@ -18,6 +18,7 @@ struct CommandState
     bool canRedo = false;
     bool hasFile = false; // the document was read from or saved to a file
     bool hasUnsavedChanges = false;
+    bool canPaste = false; // the clipboard holds rows or columns
 
     bool operator==(const CommandState &) const = default;
 };

@@ -19,7 +19,8 @@ std::string offered(const CommandState &state)
                   Id::ReopenWithEncoding, Id::NewDocumentFromSelection, Id::AddNewRow,
                   Id::RemoveSelectedRows, Id::SelectedRowIsHeader, Id::RemoveSelectedColumns,
                   Id::EditTitleOfSelectedColumn, Id::AlignLeft, Id::ShowDuplicateRows,
-                  Id::RemoveDuplicateRows, Id::FindNextAction, Id::ReplaceAction}) {
+                  Id::RemoveDuplicateRows, Id::FindNextAction, Id::ReplaceAction, Id::Copy,
+                  Id::Paste, Id::NewDocumentFromPasteboard}) {
         if (CommandRegistry::isEnabled(id, state))
             names << commandName(id);
     }
@@ -60,6 +61,7 @@ const auto duplicates = [](CommandState &s) { s.displayMode = 3; };
 const auto focusedWithHistory = [](CommandState &s) {
     s.tableHasFocus = s.canUndo = s.hasFile = s.hasUnsavedChanges = s.findHitRemembered = true;
 };
+const auto rowsOnClipboard = [](CommandState &s) { s.canPaste = true; };
 const auto panelOpen = [](CommandState &s) {
     focusedWithHistory(s);
     s.titlePanelOpen = true;
@@ -81,22 +83,24 @@ INSTANTIATE_TEST_SUITE_P(States, CommandRulesTest, ::testing::Values(
     RuleCase{"OneRow", editable(1, 0),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument "
         "NewDocumentFromSelection AddNewRow RemoveSelectedRows SelectedRowIsHeader "
-        "ShowDuplicateRows RemoveDuplicateRows"},
-    RuleCase{"RowsAndSomeColumnsFocused", with(editable(2, 2), focusedWithHistory),
+        "ShowDuplicateRows RemoveDuplicateRows Copy"},
+    RuleCase{"RowsAndSomeColumnsFocused",
+        with(with(editable(2, 2), focusedWithHistory), rowsOnClipboard),
         "AdjustWidthForAllTableColumns NewDocument InvertSelection DeselectAll Undo SaveDocument "
         "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection AddNewRow "
         "RemoveSelectedRows RemoveSelectedColumns AlignLeft ShowDuplicateRows "
-        "RemoveDuplicateRows FindNextAction ReplaceAction"},
+        "RemoveDuplicateRows FindNextAction ReplaceAction Copy Paste NewDocumentFromPasteboard"},
     RuleCase{"TheOnlyColumn", editable(0, 1, 1),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument AddNewRow "
-        "EditTitleOfSelectedColumn AlignLeft ShowDuplicateRows RemoveDuplicateRows"},
-    RuleCase{"ReadOnly", with(with(editable(2, 1), readOnly), focusedWithHistory),
+        "EditTitleOfSelectedColumn AlignLeft ShowDuplicateRows RemoveDuplicateRows Copy"},
+    RuleCase{"ReadOnly",
+        with(with(with(editable(2, 1), readOnly), focusedWithHistory), rowsOnClipboard),
         "AdjustWidthForAllTableColumns NewDocument InvertSelection DeselectAll Undo "
         "RevertDocumentToSaved ReopenWithEncoding NewDocumentFromSelection ShowDuplicateRows "
-        "FindNextAction"},
+        "FindNextAction NewDocumentFromPasteboard"},
     RuleCase{"DuplicateRowsView", with(editable(1, 2), duplicates),
         "AdjustWidthForAllTableColumns NewDocument DeselectAll SaveDocument "
-        "NewDocumentFromSelection RemoveSelectedRows AlignLeft ShowDuplicateRows"},
+        "NewDocumentFromSelection RemoveSelectedRows AlignLeft ShowDuplicateRows Copy"},
     RuleCase{"TitlePanelOpenLeavesTheApplicationsCommands", with(editable(1, 0), panelOpen),
         "NewDocument NewDocumentFromSelection"}),
     [](const auto &info) { return std::string(info.param.name); });
