@@ -89,6 +89,9 @@ QString write(const CSVCopiedTable &table)
 {
     QString text;
     table.forEachRow([&](const std::vector<QStringView> &cells) {
+        // A row of one empty cell would be an empty line, which pasting skips.
+        if (cells.size() == 1 && cells.front().isEmpty())
+            text += QLatin1String("\"\"");
         for (size_t i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 text += s_tab;

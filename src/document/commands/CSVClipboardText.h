@@ -8,7 +8,8 @@
 // The text flavours of the clipboard: one line per row, ended by a line feed, cells joined by
 // tabs. A cell holding a tab or a line break, or beginning with a double quote, is written the
 // way spreadsheets write their clipboards, in double quotes with inner quotes doubled; written
-// plainly, it would come back as several cells or rows wherever it is pasted.
+// plainly, it would come back as several cells or rows wherever it is pasted. A row of one
+// empty cell is written as "" rather than as an empty line.
 namespace CSVClipboardText {
 
 QString write(const CSVCopiedTable &table);
