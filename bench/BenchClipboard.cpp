@@ -1,5 +1,6 @@
 #include "BenchCommands.h"
 #include "BenchDocumentArgument.h"
+#include "BenchIndexSets.h"
 #include "BenchUndoTiming.h"
 #include "Measurement.h"
 
@@ -35,15 +36,6 @@ std::unique_ptr<CSVDocument> emptyDocumentLike(const CSVDocument &source)
     return document;
 }
 
-// Every tenth row, a range each.
-IndexSet everyTenthRow(qint64 rowCount)
-{
-    IndexSet rows;
-    for (qint64 row = 0; row < rowCount; row += 10)
-        rows.add(row);
-    return rows;
-}
-
 } // namespace
 
 // Times copy and paste through the desktop's clipboard, and a row drag, on a file read into a
@@ -51,14 +43,12 @@ IndexSet everyTenthRow(qint64 rowCount)
 int clipboardCommand(const QStringList &arguments)
 {
     int exitCode = 0;
+    QTextStream out(stdout);
     const std::unique_ptr<CSVDocument> document =
-        readDocumentArgument(arguments, "clipboard", exitCode);
+        readTableArgument(arguments, "clipboard", exitCode, out);
     if (!document)
         return exitCode;
-    QTextStream out(stdout);
-    document->buildTableViewColumns();
     const qint64 rowCount = qint64(document->rowArrays().size());
-    out << "rows " << rowCount << ", columns " << document->numberOfColumns() << '\n';
     SystemPasteboard &pasteboard = SystemPasteboard::general();
 
     document->selectRowIndexes(IndexSet::fromRange(0, rowCount), false);
@@ -80,7 +70,7 @@ int clipboardCommand(const QStringList &arguments)
     timeChangeUndoRedo(out, "paste the 3 columns", *document,
                        [&] { CSVClipboard::paste(*document, pasteboard); });
 
-    const IndexSet dragged = everyTenthRow(rowCount);
+    const IndexSet dragged = everyNthRow(rowCount, 10);
     timeChangeUndoRedo(out, "drag every tenth row to the middle", *document, [&] {
         CSVRowDrag drag;
         drag.begin(*document, dragged);

@@ -24,3 +24,15 @@ std::unique_ptr<CSVDocument> readDocumentArgument(const QStringList &arguments, 
     }
     return document;
 }
+
+std::unique_ptr<CSVDocument> readTableArgument(const QStringList &arguments, const char *mode,
+                                               int &exitCode, QTextStream &out)
+{
+    std::unique_ptr<CSVDocument> document = readDocumentArgument(arguments, mode, exitCode);
+    if (!document)
+        return nullptr;
+    document->buildTableViewColumns();
+    out << "rows " << document->rowArrays().size() << ", columns " << document->numberOfColumns()
+        << '\n';
+    return document;
+}

@@ -45,14 +45,12 @@ void timeFittingWidths(QTextStream &out, CSVDocument &document)
 int commandsCommand(const QStringList &arguments)
 {
     int exitCode = 0;
+    QTextStream out(stdout);
     const std::unique_ptr<CSVDocument> document =
-        readDocumentArgument(arguments, "commands", exitCode);
+        readTableArgument(arguments, "commands", exitCode, out);
     if (!document)
         return exitCode;
-    QTextStream out(stdout);
-    document->buildTableViewColumns();
     const qint64 rowCount = qint64(document->rowArrays().size());
-    out << "rows " << rowCount << ", columns " << document->numberOfColumns() << '\n';
 
     timeRowRemoval(out, "remove every other row", *document, everyOtherRow(rowCount));
     timeRowRemoval(out, "remove the first half", *document, IndexSet::fromRange(0, rowCount / 2));

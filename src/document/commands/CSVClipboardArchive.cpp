@@ -152,6 +152,16 @@ bool readBundle(QCborStreamReader &reader, ColumnBundle &bundle)
            reader.leaveContainer();
 }
 
+template<typename Result>
+std::optional<Result> readWhole(const QByteArray &data, bool (*read)(QCborStreamReader &, Result &))
+{
+    QCborStreamReader reader(data);
+    Result result;
+    if (!read(reader, result))
+        return std::nullopt;
+    return result;
+}
+
 } // namespace
 
 QByteArray writeRows(const CSVCopiedTable &table)
@@ -188,20 +198,12 @@ QByteArray writeColumns(const std::vector<CSVTableColumn> &columns, const CSVCop
 
 std::optional<CSVRowList> readRows(const QByteArray &data)
 {
-    QCborStreamReader reader(data);
-    CSVRowList rows;
-    if (!readRowArray(reader, rows))
-        return std::nullopt;
-    return rows;
+    return readWhole<CSVRowList>(data, readRowArray);
 }
 
 std::optional<ColumnBundle> readColumns(const QByteArray &data)
 {
-    QCborStreamReader reader(data);
-    ColumnBundle bundle;
-    if (!readBundle(reader, bundle))
-        return std::nullopt;
-    return bundle;
+    return readWhole<ColumnBundle>(data, readBundle);
 }
 
 CSVTableColumn columnFromDescription(const QVariant &description, qint64 position)
