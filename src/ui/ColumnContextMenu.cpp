@@ -1,5 +1,7 @@
 #include "ColumnContextMenu.h"
 
+#include "RowContextMenu.h"
+
 #include <QMenu>
 
 using Id = CommandId;
@@ -8,9 +10,7 @@ void ColumnContextMenu::fill(QMenu *menu, int column, const MainMenu::Trigger &t
 {
     menu->clear();
     const CommandMenuFiller items(menu, trigger, CommandMenuFiller::Keys::Shown);
-    items.add(Id::Cut);
-    items.add(Id::Copy);
-    items.add(Id::Paste);
+    RowContextMenu::addClipboardItems(items);
     items.separator();
     items.add({Id::RemoveColumnFromCTM, column});
     items.separator();

@@ -3,6 +3,7 @@
 #include "ColumnContextMenu.h"
 #include "DocumentWindow.h"
 #include "ReopenEncodingMenu.h"
+#include "RowContextMenu.h"
 #include "commands/CommandAction.h"
 
 #include "feedback/ZRNFeedbackProvider.h"
@@ -60,9 +61,7 @@ void buildEditMenu(const MenuFiller &edit)
     edit.add(Id::Undo);
     edit.add(Id::Redo);
     edit.separator();
-    edit.add(Id::Cut);
-    edit.add(Id::Copy);
-    edit.add(Id::Paste);
+    RowContextMenu::addClipboardItems(edit);
     edit.add(Id::EmptySelectedCells);
     edit.separator();
     edit.add(Id::SelectAll);

@@ -8,10 +8,15 @@ void RowContextMenu::fill(QMenu *menu, const MainMenu::Trigger &trigger)
 {
     menu->clear();
     const CommandMenuFiller items(menu, trigger, CommandMenuFiller::Keys::Shown);
-    items.add(CommandId::Cut);
-    items.add(CommandId::Copy);
-    items.add(CommandId::Paste);
+    addClipboardItems(items);
     items.separator();
     items.add(CommandId::NewDocumentFromSelection);
     items.add(CommandId::RemoveSelectedRows);
+}
+
+void RowContextMenu::addClipboardItems(const CommandMenuFiller &menu)
+{
+    menu.add(CommandId::Cut);
+    menu.add(CommandId::Copy);
+    menu.add(CommandId::Paste);
 }

@@ -10,4 +10,7 @@ class RowContextMenu
 {
 public:
     static void fill(QMenu *menu, const MainMenu::Trigger &trigger);
+
+    // Cut, Copy and Paste, shared with the Edit menu and the column context menu.
+    static void addClipboardItems(const CommandMenuFiller &menu);
 };
