@@ -1,5 +1,7 @@
 #include "CSVMergeColumns.h"
 
+#include "CSVRowDrag.h"
+
 #include "document/CSVDocument.h"
 
 #include "foundation/NotFound.h"
@@ -29,8 +31,7 @@ void moveEntries(std::vector<Entry> &order, const IndexSet &dragged, qint64 row)
         moved.push_back(order.at(size_t(index)));
     for (auto it = dragged.ranges().rbegin(); it != dragged.ranges().rend(); ++it)
         order.erase(order.begin() + it->location, order.begin() + it->end());
-    row -= dragged.indexesInRange(0, std::max<qint64>(row, 0)).count();
-    row = std::clamp<qint64>(row, 0, qint64(order.size()));
+    row = std::min(CSVRowDrag::destinationIndexes(dragged, row).firstIndex(), qint64(order.size()));
     order.insert(order.begin() + row, moved.begin(), moved.end());
 }
 
