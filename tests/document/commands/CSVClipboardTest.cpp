@@ -6,6 +6,7 @@
 #include "document/commands/CSVClipboardText.h"
 #include "document/commands/CSVPasteboard.h"
 #include "document/commands/CSVRowDrag.h"
+#include "document/search/CSVSearchFilter.h"
 #include "support/QtPrinters.h"
 
 #include <QRandomGenerator>
@@ -195,6 +196,18 @@ INSTANTIATE_TEST_SUITE_P(
                       "a0,b0,c0|a3,b3,c3|a3,b3,c3 cols=0:1 1:2 2:3 sel=1/ undo=LSUDPasteRows "
                       "redo= | rows=a3,b3,c3 text=a3\\tb3\\tc3\\n",
                       "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3 cols=0:1 1:2 2:3 sel=1 2/ undo= "
+                      "redo=LSUDPasteRows"},
+        // The filter is cleared first; the row goes where the selected row stood among all rows.
+        ClipboardCase{"PasteRowsUnderAFilterClearsIt", 4,
+                      [](CSVDocument &d, FakePasteboard &p) {
+                          p.setText(QStringLiteral("x\ty\tz"));
+                          CSVSearchFilter::searchStringDidChanged(d, QStringLiteral("3"));
+                          d.selectRowIndexes({0}, false);
+                      },
+                      paste,
+                      "a0,b0,c0|a1,b1,c1|a2,b2,c2|x,y,z cols=0:1 1:2 2:3 sel=3/ undo=LSUDPasteRows "
+                      "redo= | text=x\\ty\\tz",
+                      "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3 cols=0:1 1:2 2:3 sel=3/ undo= "
                       "redo=LSUDPasteRows"},
         // The clipboard holds text too; the columns win. Undo hides the pasted columns and
         // takes the added rows back; their cells stay in the rows, hidden, as removed columns'
