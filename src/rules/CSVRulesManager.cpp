@@ -149,8 +149,13 @@ void CSVRulesManager::synchronize()
 
 const RGBAColor &CSVRulesManager::colorMatchingString(QAnyStringView text) const
 {
+    // Painting must not depend on a cell's length: a cell of hundreds of megabytes would be
+    // widened and searched by every rule on every repaint. Such a cell counts as unmatched.
+    constexpr qsizetype s_longestMatchedText = 100'000;
     if (text.isEmpty())
         return m_emptyCellColor;
+    if (text.size() > s_longestMatchedText)
+        return m_otherCellColor;
     const QStringView cell = utf16(text);
     for (const std::shared_ptr<CSVRuleData> &rule : m_rules) {
         if (rule->isActive() && rule->matches(cell))

@@ -58,7 +58,8 @@ public:
     void synchronize();
 
     // The colour behind a cell with this text: the empty colour for an empty text, else the
-    // colour of the first active rule that matches, else the other colour.
+    // colour of the first active rule that matches, else the other colour. A text too long to
+    // search on every repaint gets the other colour.
     const RGBAColor &colorMatchingString(QAnyStringView text) const;
 
 private:

@@ -292,3 +292,12 @@ TEST(CSVRuleExpressionTest, InvalidExpressionSaysWhyAndRunawayOneGivesUp)
 }
 
 } // namespace
+
+// A cell of hundreds of megabytes must not be searched on every repaint: past a bound it is
+// unmatched, however quickly a rule would find its text.
+TEST_F(RulesTest, TextTooLongToSearchOnEveryRepaintIsUnmatched)
+{
+    const CSVRulesManager store = storeWith({rule(u"A"_qs, u"a"_qs)});
+    EXPECT_EQ(answer(store, QString(100'000, u'a')), u"A"_qs);
+    EXPECT_EQ(answer(store, QString(100'001, u'a')), u"other"_qs);
+}
