@@ -14,13 +14,28 @@ using Id = CommandId;
 std::string offered(const CommandState &state)
 {
     QStringList names;
-    for (Id id : {Id::AdjustWidthForAllTableColumns, Id::NewDocument, Id::InvertSelection,
-                  Id::DeselectAll, Id::Undo, Id::SaveDocument, Id::RevertDocumentToSaved,
-                  Id::ReopenWithEncoding, Id::NewDocumentFromSelection, Id::AddNewRow,
-                  Id::RemoveSelectedRows, Id::SelectedRowIsHeader, Id::RemoveSelectedColumns,
-                  Id::EditTitleOfSelectedColumn, Id::AlignLeft, Id::ShowDuplicateRows,
-                  Id::RemoveDuplicateRows, Id::FindNextAction, Id::ReplaceAction, Id::Copy,
-                  Id::Paste, Id::NewDocumentFromPasteboard}) {
+    for (Id id : {Id::AdjustWidthForAllTableColumns,
+                  Id::NewDocument,
+                  Id::InvertSelection,
+                  Id::DeselectAll,
+                  Id::Undo,
+                  Id::SaveDocument,
+                  Id::RevertDocumentToSaved,
+                  Id::ReopenWithEncoding,
+                  Id::NewDocumentFromSelection,
+                  Id::AddNewRow,
+                  Id::RemoveSelectedRows,
+                  Id::SelectedRowIsHeader,
+                  Id::RemoveSelectedColumns,
+                  Id::EditTitleOfSelectedColumn,
+                  Id::AlignLeft,
+                  Id::ShowDuplicateRows,
+                  Id::RemoveDuplicateRows,
+                  Id::FindNextAction,
+                  Id::ReplaceAction,
+                  Id::Copy,
+                  Id::Paste,
+                  Id::NewDocumentFromPasteboard}) {
         if (CommandRegistry::isEnabled(id, state))
             names << commandName(id);
     }
