@@ -10,6 +10,7 @@
 #include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
 #include "foundation/UserDefaults.h"
+#include "kit/ZRNFontPanel.h"
 #include "kit/ZRNPreferencesWindow.h"
 #include "rules/CSVRulesManager.h"
 #include "ui/AboutWindow.h"
@@ -190,7 +191,7 @@ void AppController::windowBecameCurrent(DocumentWindow *window)
     if (!m_fontPanel || !window)
         return;
     const QSignalBlocker blocker(m_fontPanel);
-    m_fontPanel->setCurrentFont(window->tableViewFont());
+    ZRNFontPanel::showFont(*m_fontPanel, window->tableViewFont());
 }
 
 void AppController::terminate()

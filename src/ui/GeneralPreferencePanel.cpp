@@ -4,6 +4,7 @@
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
+#include "kit/ZRNFontPanel.h"
 #include "kit/ZRNSheetPresentation.h"
 
 #include <QCheckBox>
@@ -135,7 +136,8 @@ QFont GeneralPreferencePanel::defaultFont()
 
 void GeneralPreferencePanel::openFontDialog()
 {
-    auto *dialog = new QFontDialog(defaultFont(), window());
+    auto *dialog = new QFontDialog(window());
+    ZRNFontPanel::showFont(*dialog, defaultFont());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &QFontDialog::fontSelected, this, &GeneralPreferencePanel::changeDefaultFont);

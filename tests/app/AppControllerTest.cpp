@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -99,6 +100,22 @@ TEST_F(AppControllerTest, FontsGoToTheFrontDocumentAndDefaultsToNewOnes)
     m_app->generalPreferencePanel()->changeDefaultFont(larger);
     EXPECT_EQ(back->tableViewFont(), before);
     EXPECT_EQ(documents().newDocument()->tableViewFont().pointSizeF(), larger.pointSizeF());
+}
+
+// A size typed into the panel keeps the document's family and upright style. DejaVu Sans lists
+// "Oblique" first and no "Normal": the panel preselected it and turned the table italic.
+TEST_F(AppControllerTest, FontPanelChangingTheSizeKeepsTheFace)
+{
+    ASSERT_TRUE(QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans")));
+    m_app->launch({});
+    DocumentWindow *window = documents().currentWindow();
+    window->setTableViewFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    m_app->orderFrontFontPanel();
+    // The panel's fields: family, style, size.
+    m_app->fontPanel()->findChildren<QLineEdit *>().at(2)->setText(QStringLiteral("23"));
+    const QFontInfo face(window->tableViewFont());
+    EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(face.family(), face.styleName()).arg(face.pointSize()),
+              QStringLiteral("DejaVu Sans Book 23"));
 }
 
 // The top-level window of that class on screen, or nullptr.
