@@ -38,9 +38,8 @@ DocumentToolbar::DocumentToolbar(QWidget *parent)
 void DocumentToolbar::addItem(CommandId id)
 {
     const ToolbarItem &declared = CommandRegistry::command(id).toolbarItem;
-    const QString name = QString::fromLatin1(declared.identifier);
-    auto *item = new CommandAction(id, this, localized(QStringLiteral("LS") + name));
-    item->setToolTip(localized(QStringLiteral("LS%1ToolTip").arg(name)));
+    auto *item = new CommandAction(id, this, localized(declared.labelKey()));
+    item->setToolTip(localized(declared.toolTipKey()));
     item->setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(declared.image))));
     connect(item, &QAction::triggered, this, [this, item] { emit commandTriggered(item); });
     addAction(item);

@@ -5,6 +5,7 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QString>
 
 #include <functional>
 #include <variant>
@@ -19,6 +20,9 @@ struct ToolbarItem
 {
     const char *identifier = nullptr;
     const char *image = nullptr;
+
+    QString labelKey() const { return QLatin1String("LS") + QLatin1String(identifier); }
+    QString toolTipKey() const { return labelKey() + QLatin1String("ToolTip"); }
 };
 
 // One command, declared once: its title in menus, its keys, its toolbar item, when it is
