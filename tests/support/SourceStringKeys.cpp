@@ -13,10 +13,15 @@ const QRegularExpression
                            R"re(|(?:u8|u|U|L)?R"([^(\s]*)\([\s\S]*?\)\1")re"
                            R"re(|(?:u8|u|U|L)?"((?:[^"\\\n]|\\.)*)")re"
                            R"re(|\blocalized\(|[()])re"));
-const QRegularExpression s_keyStart(QStringLiteral("^(LS|CellColorPref)"));
-const QRegularExpression s_keyNaming(QStringLiteral("^(LS|CellColorPref)[A-Za-z0-9_]+$"));
-// Literals named like keys that are not keys.
-const QStringList s_notKeys{QStringLiteral("CellColorPrefPanel")}; // a preference pane's name
+// The beginnings of keys.
+const QString s_families =
+    QStringLiteral("(LS|CellColorPref|GeneralPref|FEEDBACK_|WANT_TO_SEND_|ZRNMeasurementLib)");
+const QRegularExpression s_keyStart(QLatin1Char('^') + s_families);
+const QRegularExpression s_keyNaming(QLatin1Char('^') + s_families +
+                                     QStringLiteral("[A-Za-z0-9_]+$"));
+// Literals named like keys that are not keys: the preference panes' identifiers.
+const QStringList s_notKeys{QStringLiteral("CellColorPrefPanel"),
+                            QStringLiteral("GeneralPreferencePanel")};
 
 // The literal's text: its escapes (\" \\ \uXXXX) resolved.
 QString unescaped(const QString &literal)

@@ -5,8 +5,8 @@
 
 // The string keys a source tree uses, read from its text: what the program looks up, whatever
 // holds the texts. A literal is a key when it is handed straight to localized() or follows the
-// naming of keys ("LS…", "CellColorPref…"); a literal that begins like a key without being one
-// ("LS" + name) is a part of keys built at run time. Comments are skipped.
+// naming of keys ("LS…", "CellColorPref…"...); a literal that begins like a key without being
+// one ("LS" + name) is a part of keys built at run time. Comments are skipped.
 class SourceStringKeys
 {
 public:
