@@ -17,6 +17,7 @@
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNPreferencesWindow.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QComboBox>
@@ -33,6 +34,9 @@
 using namespace GuiTestSupport;
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using AppControllerTest = AppFixture;
 
@@ -229,6 +233,6 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestionTest,
                          ::testing::Values(CloseCase{"Save", 0, true, "kept.csv"},
                                            CloseCase{"Cancel", 1, false},
                                            CloseCase{"DontSave", 2, true}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         caseName);
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "document/CSVDocument.h"
 #include "foundation/LocalizedStrings.h"
 #include "kit/ZRNSheetPresentation.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>
@@ -20,6 +21,9 @@
 using namespace GuiTestSupport;
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 class DocumentRereadingTest : public AppFixture
 {
@@ -103,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, RevertTest, ::testing::Values(
     RevertCase{"Confirmed", "p,q\n", 1, nullptr, "p,q"},
     RevertCase{"RaggedRowsAskAgain", "a,b,c\nd\n", 1, "LSADataErrorTitle", "a,b,c|d"},
     RevertCase{"FileGoneKeepsTheEdits", nullptr, 1, "LSOpenFailedTitle", "x,b|c,d changed undo"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 // Reopening throws unsaved edits away, so it asks first; in an encoding that does not fit the

@@ -8,6 +8,7 @@
 #include "ui/commands/CommandAction.h"
 
 #include "document/CSVOpenAssistantPreview.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>
@@ -24,6 +25,9 @@ using namespace GuiTestSupport;
 
 namespace {
 
+using NamedCases::caseName;
+using NamedCases::PrintTo;
+
 struct PendingTextCase
 {
     const char *name;
@@ -31,11 +35,6 @@ struct PendingTextCase
     std::function<void(DocumentWindow &)> act;
     const char *after; // the rows, then whether the window asked or the file holds the text
 };
-
-void PrintTo(const PendingTextCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 void clickToolbarItem(DocumentWindow &window, CommandId id)
 {
@@ -93,6 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
         PendingTextCase{"QuitKey", [](DocumentWindow &) { pressInEditor(Qt::Key_Q); },
                         "a,typed|c,d asked"},
         PendingTextCase{"WindowClosed", [](DocumentWindow &w) { w.close(); }, "a,typed|c,d asked"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "csv/TextConverter.h"
 #include "csv/ZRNEncodingManager.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 #include "support/TestData.h"
 
@@ -12,6 +13,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using namespace StringEncodings;
 
@@ -38,11 +42,6 @@ struct SampleCase
     StringEncoding expected;
     const char16_t *text = nullptr; // a short text, in place of a file
 };
-
-void PrintTo(const SampleCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
 
 class EncodingForFileSampleTest : public ::testing::TestWithParam<SampleCase>
 {};
@@ -82,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Families, EncodingForFileSampleTest, ::testing::Values(
     SampleCase{"AsciiUtf16LeWithoutMark", nullptr, UTF16LittleEndian, UTF16LittleEndian, u"a,b\r\n1,2\r\n"},
     SampleCase{"AsciiUtf32BeWithoutMark", nullptr, UTF32BigEndian, UTF32BigEndian, u"a;b\n"},
     SampleCase{"ShortShiftJis", nullptr, ShiftJIS, ShiftJIS, u"名前,年齢\r\n山田太郎,30\r\n"}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 // The public samples under tests/data/encodings (see MANIFEST.tsv there), each with the answer we
@@ -93,6 +92,11 @@ struct CollectedCase
     const char *file;
     StringEncoding expected;
 };
+
+void PrintTo(const CollectedCase &c, std::ostream *os)
+{
+    *os << c.file;
+}
 
 class EncodingForFileCollectedTest : public ::testing::TestWithParam<CollectedCase>
 {};

@@ -2,6 +2,7 @@
 #include "csv/StringEncodingTable.h"
 #include "csv/TextConverter.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QBuffer>
@@ -9,6 +10,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 struct EscapeCase
 {
@@ -45,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ZRNCSVExportEscapeTest, ::testing::Values(
     EscapeCase{"LongWithVerticalTab", u"abcdefg\vhijk"_qs, u"\"abcdefg\vhijk\""_qs},
     EscapeCase{"LongWithQuoteInTheSecondEight", u"abcdefghij\"klmnopq"_qs, u"\"abcdefghij\"\"klmnopq\""_qs},
     EscapeCase{"LongWithSemicolonAtTheEnd", u"abcdefghijklmnopq;"_qs, u"\"abcdefghijklmnopq;\""_qs}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 // A writer on an in-memory device, for tests that look at the bytes written.
@@ -98,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Types, ZRNCSVExportLayoutTest, ::testing::Values(
     LayoutCase{"Utf32UnknownTypesFallBack", StringEncodings::UTF32, 7, -1,
                raw("\xFF\xFE\0\0\xE9\0\0\0,\0\0\0\"\0\0\0b\0\0\0 \0\0\0c\0\0\0\"\0\0\0"
                           "\r\0\0\0\n\0\0\0,\0\0\0,\0\0\0\r\0\0\0\n\0\0\0\r\0\0\0\n\0\0\0")}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 TEST(ZRNCSVExportTest, EveryEncodingOfferedHoldsTheSyntax)

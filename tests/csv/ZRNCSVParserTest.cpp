@@ -2,6 +2,7 @@
 #include "csv/TextConverter.h"
 
 #include "foundation/NotFound.h"
+#include "support/NamedCase.h"
 #include "support/ParserRecorder.h"
 #include "support/QtPrinters.h"
 #include "support/TestData.h"
@@ -14,6 +15,9 @@
 #include <stdexcept>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 struct ReadingCase
 {
@@ -60,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Parser, ParserReadingTest, testing::Values(
                 "1[\"e\u0301\",\"\u0301b\",\"\",\"\u0301\"] 2[\"\u0301a\",\"b\"] end"},
     ReadingCase{"PrependedCharacters", "x\u0600,y\n\"\u0600\",z", "1[\"x\u0600\",\"y\"] 2[\"\u0600\",\"z\"] end"},
     ReadingCase{"Tab", "a\tb,c", R"(1["a","b,c"] end)", false, "\t"}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 struct BytesCase
@@ -130,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Parser, ParserBytesTest, testing::Values(
     BytesCase{"UnknownEncoding", "a", "fail 1!", 0x12345},
     BytesCase{"OddUtf16ByteCount", "\xFF\xFE" + utf16le(u"a\n") + "b", R"(1["a"] fail 1!)",
               StringEncodings::UTF16}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 TEST(ParserTest, FirstLineBreakDecidesTheLineEnd)
@@ -168,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Parser, ParserCancelTest, testing::Values(
     CancelCase{"AtDocumentStart", 1, "fail 3"},
     CancelCase{"AtField", 3, R"(1~["a"] fail 3)"},
     CancelCase{"AtLastFieldOfTheInput", 8, R"(1["a","b"] 2~["c","d"] fail 3)"}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 QString logOf(ZRNCSVParser &parser, qint64 cancelAtCall = -1)

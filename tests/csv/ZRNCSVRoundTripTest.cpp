@@ -1,6 +1,7 @@
 #include "csv/ZRNCSVExport.h"
 #include "document/CSVDocumentReader.h"
 #include "document/CSVOpenAssistantPreview.h"
+#include "support/NamedCase.h"
 #include "support/ParserRecorder.h"
 #include "support/QtPrinters.h"
 #include "support/TestData.h"
@@ -13,6 +14,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using namespace StringEncodings;
 using Table = QList<QStringList>;
@@ -70,11 +74,6 @@ struct RoundTripCase
     StringEncoding encoding;
     QStringList textPieces; // what the encoding can hold, besides ASCII
 };
-
-void PrintTo(const RoundTripCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
 
 class ZRNCSVRoundTripTest : public ::testing::TestWithParam<RoundTripCase>
 {};
@@ -142,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Encodings, AssistantRoundTripTest, ::testing::Values(
     RoundTripCase{"Utf16", UTF16, {u"é"_qs, u"Жук"_qs, u"東京"_qs, u"😀"_qs}},
     RoundTripCase{"WindowsLatin1", WindowsCP1252, {u"é"_qs, u"ü"_qs, u"€"_qs, u"…"_qs}},
     RoundTripCase{"ShiftJis", ShiftJIS, {u"東京"_qs, u"ひらがな"_qs, u"カタカナ"_qs, u"日本語"_qs}}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 // clang-format off
@@ -152,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Encodings, ZRNCSVRoundTripTest, ::testing::Values(
     RoundTripCase{"Utf16", UTF16, {u"é"_qs, u"Жук"_qs, u"東京"_qs, u"😀"_qs, u"e\u0301"_qs,
                                    u"\u2029"_qs}},
     RoundTripCase{"WindowsLatin1", WindowsCP1252, {u"é"_qs, u"ü"_qs, u"€"_qs, u"…"_qs, u"œ"_qs}}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 } // namespace

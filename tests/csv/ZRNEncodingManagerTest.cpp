@@ -4,6 +4,7 @@
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QSet>
@@ -11,6 +12,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using namespace StringEncodings;
 using Manager = ZRNEncodingManager;
@@ -179,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ZRNEncodingManagerMenuTest, ::testing::Values(
     MenuCase{"UnconvertibleEncodingIsNotShown", {UTF8}, 0x80000001, false,
              u"["_qs + Utf8 + u"] | --- | "_qs + Customize},
     MenuCase{"EmptyListLeavesOnlyTheCustomizeItem", {}, Invalid, false, Customize}
-), [](const auto &info) { return std::string(info.param.name); });
+), caseName);
 // clang-format on
 
 } // namespace

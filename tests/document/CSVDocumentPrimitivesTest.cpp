@@ -2,11 +2,16 @@
 
 #include "document/CSVDocument.h"
 
+#include "support/NamedCase.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // Rows 1 and 3 hold the same cells, so identity and content can be told apart.
 struct PrimitiveCase
@@ -165,6 +170,6 @@ INSTANTIATE_TEST_SUITE_P(
                       "a,b,c|d,e,f|z,h,i|x,y,z filtered=d,e,f|z,h,i|x,y,z cols=0:1 1:2 2:3 "
                       "sel=1/0 undo=LSUDDataEdited redo=",
                       "cell cell", true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 } // namespace

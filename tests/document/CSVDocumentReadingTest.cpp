@@ -8,6 +8,7 @@
 #include "foundation/Error.h"
 #include "foundation/LocalizedStrings.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // The reading state of a document in one line: rows, the columns it builds, the cell
 // positions in use, and the flags that say what the window must do.
@@ -78,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         // As spreadsheets write Windows paths: a backslash escapes nothing.
         ReadCase{"BackslashesAreText", "C:\\temp\\,x\n\"C:\\new\\\",y\n",
                  "C:\\temp\\,x|C:\\new\\,y cols=0:1 1:2 n=2"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 class CSVDocumentReadingTest : public DocumentFiles, public ::testing::Test
 {};

@@ -7,6 +7,7 @@
 
 #include "foundation/Error.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 #include "support/TestData.h"
 
@@ -25,6 +26,9 @@
 #include <unistd.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 struct SaveCase
 {
@@ -69,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "z,y\nc,b\n"},
                       SaveCase{"ZeroRowsWithHeaderWritesOnlyTheTitles", "x,y\n", true,
                                [](CSVDocument &) {}, "x,y\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 class CSVDocumentSavingTest : public DocumentFiles, public ::testing::Test
 {};
@@ -202,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "old.csv/new.csv"},
                       FailureCase{"DiskFull", existingFile, "large", QString(100000, u'x'),
                                   [] { return std::make_shared<FileSizeLimit>(4096); }}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // A save keeps what makes the file the one it is. CI runs the tests as root, who may give a file
 // to anyone: the owner case needs that, the attribute case a file system with user attributes.
@@ -214,11 +218,6 @@ struct IdentityCase
     const char *expected;
     bool showOwner = false;
 };
-
-void PrintTo(const IdentityCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
 
 QString identity(const QString &path)
 {
@@ -304,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(
                                        return link;
                                    },
                                    "link mode=644 links=1 a,b\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // A pipe or a device is no file to replace: the save says so instead of putting a regular file
 // in its place, and a folder that cannot be written is named as the fault.

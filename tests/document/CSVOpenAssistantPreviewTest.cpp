@@ -5,6 +5,7 @@
 #include "foundation/Error.h"
 #include "foundation/NotFound.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@
 #include <sys/stat.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 QString joined(const CSVRow &row)
 {
@@ -115,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "escapes"},
         PreviewCase{"WindowsPathsKeepEscapesOff", "\"C:\\temp\\\",x\nb,y\n", nothing,
                     "sep=0 enc=4 header=0 le=2/2 titles=1|2 rows=2 first=C:\\temp\\,x last=b,y"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 class CSVOpenAssistantPreviewFileTest : public DocumentFiles, public ::testing::Test
 {};

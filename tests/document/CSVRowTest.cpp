@@ -3,6 +3,7 @@
 #include "document/CSVRowBuilder.h"
 #include "document/CSVRowSlabs.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,9 @@
 #include <functional>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // Cells in brackets, so empty cells and cell boundaries show.
 QString describe(const CSVRow &row)
@@ -65,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "[😀]"},
         RowEditCase{"PadAppendsEmptyCells", {"a", ""}, [](CSVRow &r) { r.padTo(4); }, "[a][][][]"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(CSVRowTest, ContentEqualityIgnoresStorageButNotCellBoundaries)
 {

@@ -3,6 +3,8 @@
 #include "foundation/DefaultsKeys.h"
 #include "foundation/UserDefaults.h"
 
+#include "support/NamedCase.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,6 +16,9 @@
 #include <vector>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // A check time at which a float of seconds rounds up by a minute: the stored-date mend shows.
 const QDateTime s_checkTime = QDateTime::fromSecsSinceEpoch(1765000001, Qt::UTC);
@@ -61,11 +66,6 @@ struct CheckCase
     QString offered;
 };
 
-void PrintTo(const CheckCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class LaunchCheckTest : public ::testing::TestWithParam<CheckCase>
 {};
 
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Reports, LaunchCheckTest, ::testing::Values(
               {{"tabwright_1.crash", -100}}, QStringLiteral("tabwright_1.crash")},
     CheckCase{"OldFloatDateReportBeforeIt", QVariant(float(s_checkSeconds - 1000)),
               {{"tabwright_1.crash", -1500}}, QString()}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 // Each report is offered once; one written seconds after a check is still new (a float of

@@ -5,12 +5,17 @@
 #include "feedback/ZRNFeedbackProvider.h"
 #include "ui/GuiTestSupport.h"
 
+#include "support/NamedCase.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 #define BOUNDARY "--0xKhTmLbOuNdArY\r\n"
 #define PART(name) BOUNDARY "Content-Disposition: form-data; name=\"" name "\"\r\n\r\n"
@@ -70,11 +75,6 @@ struct BodyCase
     QByteArray expected;
 };
 
-void PrintTo(const BodyCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class FormBodyTest : public ::testing::TestWithParam<BodyCase>
 {};
 
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, FormBodyTest, ::testing::Values(
              PART("description") "I saved \xc3\xbcnder a new name" END},
     BodyCase{"FeedbackStartsWithItsContentTypeLine", Sender::Feedback, true, FEEDBACK_BODY("YES")},
     BodyCase{"FeedbackWithoutCopySaysNo", Sender::Feedback, false, FEEDBACK_BODY("NO")}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 struct PostCase
@@ -106,11 +106,6 @@ struct PostCase
     Sender sender;
     bool serverListens;
 };
-
-void PrintTo(const PostCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class FormPostTest : public ::testing::TestWithParam<PostCase>
 {};
@@ -147,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Senders, FormPostTest,
                                            PostCase{"Feedback", Sender::Feedback, true},
                                            PostCase{"FeedbackServerClosed", Sender::Feedback,
                                                     false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         caseName);
 
 TEST(FeedbackSender, IsOffWithoutEndpointsBuiltIn)
 {

@@ -2,6 +2,8 @@
 
 #include "foundation/NotFound.h"
 
+#include "support/NamedCase.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,9 @@
 #include <tuple>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // "0-2 5 9-10": the ranges as a reader would write them.
 std::string describe(const IndexSet &set)
@@ -59,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                      s.add(IndexSet{1, 10, 16});
                  },
                  "1-4 8-10 15-16 (9)"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(IndexSetTest, QueriesAndIterationFollowTheRanges)
 {
@@ -104,6 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeQueryCase{"TouchesTheEnd", 4, 4, false, true, "4 (1)"},
                       RangeQueryCase{"EverythingAndMore", 0, 100, false, true, "2-4 8-9 15 (6)"},
                       RangeQueryCase{"Empty", 3, 0, true, false, " (0)"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 } // namespace

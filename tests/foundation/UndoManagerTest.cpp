@@ -1,5 +1,6 @@
 #include "foundation/UndoManager.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,9 @@
 #include <map>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // A text that grows and shrinks through two primitives, each the inverse of the other.
 class TextModel
@@ -143,6 +147,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CleanStateCase{"NonUndoableStaysDirtyUntilSaved", "naus", "DDDC"},
                       CleanStateCase{"ClearKeepsDirty", "acu", "DDD"},
                       CleanStateCase{"ClearKeepsClean", "ascau", "DCCDC"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 } // namespace

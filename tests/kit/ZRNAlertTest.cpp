@@ -1,6 +1,7 @@
 #include "kit/ZRNAlert.h"
 #include "kit/ZRNSheetPresentation.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 #include "ui/GuiTestSupport.h"
 
@@ -11,6 +12,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 class ZRNAlertTest : public ::testing::Test
 {
@@ -65,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, ZRNAlertConfirmTest, ::testing::Values(
     ConfirmCase{"Return", Qt::Key_Return, 0, true, "no suppress"},
     ConfirmCase{"Escape", Qt::Key_Escape, 0, false, "no ask"},
     ConfirmCase{"Yes", 0, 1, true, "yes suppress"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 TEST_F(ZRNAlertTest, HighlightComesOnceAndGoesWithTheAlert)

@@ -4,6 +4,7 @@
 #include "kit/ZRNProgressNotifications.h"
 #include "kit/ZRNProgressWindow.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 #include "ui/GuiTestSupport.h"
 
@@ -18,6 +19,9 @@
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 class ZRNProgressWindowControllerTest : public ::testing::Test
 {
@@ -72,11 +76,6 @@ struct BarCase
     const char *expected;
 };
 
-void PrintTo(const BarCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class ZRNProgressBarTest : public ZRNProgressWindowControllerTest,
                            public ::testing::WithParamInterface<BarCase>
 {};
@@ -98,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ZRNProgressBarTest, ::testing::Values(
     BarCase{"BelowTheMinimum", 5, 10, 2, "Sorting|Sorting…||0/10000"},
     BarCase{"Within", 1, 5, 2, "Sorting|Sorting…||2500/10000"},
     BarCase{"EmptyRange", 1, 0, 1, "Sorting|Sorting…||0/10000"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 // Cancel reaches the running operation through its item; the completion comes once, on the main

@@ -4,6 +4,7 @@
 #include "foundation/LocalizedStrings.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QElapsedTimer>
@@ -15,6 +16,9 @@
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 const QString s_rulesKey = QString::fromLatin1(DefaultsKeys::CellColorRules);
 const QString s_emptyColorKey = QString::fromLatin1(DefaultsKeys::EmptyColor);
@@ -81,11 +85,6 @@ struct FactoryCase
     const char *expected; // a built-in rule's name key, "empty" or "other"
 };
 
-void PrintTo(const FactoryCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class FactoryRulesTest : public RulesTest, public ::testing::WithParamInterface<FactoryCase>
 {};
 
@@ -118,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         FactoryCase{"Ftp", "ftp://files.example.net", "LSRMInternetAddress"},
         FactoryCase{"UpperCaseHost", "http://Example.com", "other"},
         FactoryCase{"Sentence", "Hello, world", "other"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 struct MatchCase
 {
@@ -127,11 +126,6 @@ struct MatchCase
     const char *text;
     const char *expected;
 };
-
-void PrintTo(const MatchCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class RuleMatchingTest : public RulesTest, public ::testing::WithParamInterface<MatchCase>
 {};
@@ -164,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {rule("A", "([a", true), rule("B", "a")},
                   "[a",
                   "B"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 struct MoveCase
 {
@@ -173,11 +167,6 @@ struct MoveCase
     qint64 destination;
     const char *expected;
 };
-
-void PrintTo(const MoveCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class MoveRulesTest : public RulesTest, public ::testing::WithParamInterface<MoveCase>
 {};
@@ -196,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Moves, MoveRulesTest,
                                            MoveCase{"FourthToTop", {3}, 0, "d a b c e"},
                                            MoveCase{"ScatteredToEnd", {0, 2}, 5, "b d e a c"},
                                            MoveCase{"PastTheEnd", {1, 9}, 40, "a c d e b"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         caseName);
 
 TEST_F(RulesTest, ChangesSurviveARestartInAReadableFile)
 {
@@ -238,11 +227,6 @@ struct UnreadableCase
     QVariant stored;
 };
 
-void PrintTo(const UnreadableCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class UnreadableSettingsTest : public RulesTest,
                                public ::testing::WithParamInterface<UnreadableCase>
 {};
@@ -274,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnreadableCase{"ColourAsWord", &s_emptyColorKey, QStringLiteral("red")},
         UnreadableCase{"ColourOutOfRange", &s_otherColorKey, QVariantList{1, 1, 2, 1}},
         UnreadableCase{"ColourWithFiveParts", &s_emptyColorKey, QVariantList{1, 1, 1, 1, 1}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(CSVRuleExpressionTest, InvalidExpressionSaysWhyAndRunawayOneGivesUp)
 {

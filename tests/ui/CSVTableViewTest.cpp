@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "kit/ZRNLineNumberRulerWithMarker.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QTest>
@@ -13,6 +14,9 @@
 #include <functional>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 std::unique_ptr<CSVDocument> documentWithRows(int count)
 {
@@ -163,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, ShownSelectionTest, ::testing::Values(
     ShownSelectionCase{"AllColumns", 100,
         [](CSVDocument &d) { d.selectColumnIndexes(IndexSet::fromRange(0, 3), false); },
         [](int) { return QStringLiteral("SSSR"); }, "OS OS OS"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 // Clicks on the row numbers, and a ctrl-click on a row scrolled into view, which deselects it

@@ -12,6 +12,7 @@
 #include "kit/ZRNColors.h"
 #include "kit/ZRNPreferencesWindow.h"
 #include "rules/CSVRulesManager.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QAbstractItemModelTester>
@@ -32,6 +33,9 @@
 using namespace GuiTestSupport;
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 QString key(const char *name)
 {
@@ -202,11 +206,6 @@ struct RemoveCase
     bool suppressedAfter;
 };
 
-void PrintTo(const RemoveCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class RemoveRulesTest : public CellColorPrefPanelTest,
                         public ::testing::WithParamInterface<RemoveCase>
 {};
@@ -240,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
         RemoveCase{"NoKeepsThemAndStoresNothing", false, 0, true,
                    "Number|Roman numeral|E-mail address|Internet address|Fifth", false},
         RemoveCase{"SuppressedRemovesWithoutAsking", true, 0, false, "Roman numeral|Fifth", true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // Drags rows 0 and 1 of five: dropped at one of them nothing moves; dropped above row 4 they
 // land at positions 2 and 3. The offscreen platform ends a drag at once, so the view gets the

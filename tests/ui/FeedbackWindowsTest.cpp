@@ -8,6 +8,8 @@
 #include "ui/CrashReporterWindow.h"
 #include "ui/FeedbackWindow.h"
 
+#include "support/NamedCase.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -23,6 +25,9 @@
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 ApplicationDescription describing(const QUrl &endpoint)
 {
@@ -40,11 +45,6 @@ struct SendCase
     bool windowStays;
     const char *alertTitle;
 };
-
-void PrintTo(const SendCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class FeedbackWindowTest : public ::testing::TestWithParam<SendCase>
 {};
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, FeedbackWindowTest,
     ::testing::Values(SendCase{"ServerTakesIt", true, false, "FEEDBACK_SUCCESS_TITLE"},
                       SendCase{"ServerClosed", false, true, "FEEDBACK_ERROR_TITLE"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // A new report is offered once at launch; its window shows the report and the log, and a
 // failed send keeps the window and the texts and says why.

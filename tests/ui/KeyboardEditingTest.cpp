@@ -5,6 +5,7 @@
 
 #include "GuiTestSupport.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QAbstractItemModelTester>
@@ -20,6 +21,9 @@
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // Presses the keys of a script such as "x<Tab><Ctrl+End>" on whatever has the focus, as a user
 // would: a cell editor once one is open, else the table.
@@ -47,11 +51,6 @@ struct KeysCase
     const char *keys;
     const char *after; // the rows, then "@row,column" of the current cell
 };
-
-void PrintTo(const KeysCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 // A shown window on "a,b,c|d,e,f", the table focused on its first cell.
 class WindowFixture : public ::testing::Test
@@ -106,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"CornersAndHome", "<Ctrl+End>k<Enter><Home>h<Enter>", "a,b,c|h,e,k @1,0"},
         KeysCase{"PagesAndTheFirstCell", "<PgDown><Ctrl+Home>m<Tab>", "m,b,c|d,e,f @0,1"},
         KeysCase{"DeleteEmptiesTheSelectedRow", "<Down><Del>", "a,b,c|,, @1,0"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // What a command adds is what is selected afterwards, in view and current, however far away.
 TEST_F(WindowFixture, AddedRowsAndColumnsAreSelectedAndShown)
@@ -158,11 +157,6 @@ struct OtherEditCase
     const char *after; // the editor's text, and the current cell
 };
 
-void PrintTo(const OtherEditCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class OtherEditTest : public WindowFixture, public ::testing::WithParamInterface<OtherEditCase>
 {};
 
@@ -202,6 +196,6 @@ INSTANTIATE_TEST_SUITE_P(
                       [](CSVDocument &d) { d.removeCSVRow(d.rowArrays().at(3)); }, "abc @119,1"},
         OtherEditCase{"RowsRemovedBelow", [](CSVDocument &d) { d.removeCSVRowsInRange(150, 10); },
                       "abc @120,1"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 } // namespace

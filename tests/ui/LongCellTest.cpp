@@ -5,6 +5,7 @@
 
 #include "GuiTestSupport.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -19,17 +20,15 @@
 
 namespace {
 
+using NamedCases::caseName;
+using NamedCases::PrintTo;
+
 struct ShownCase
 {
     const char *name;
     QString cell;
     QString shown;
 };
-
-void PrintTo(const ShownCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class ShownTextTest : public ::testing::TestWithParam<ShownCase>
 {};
@@ -51,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 QStringLiteral("one") + s_more},
                       ShownCase{"Long", QString(5000, u'x'), QString(1000, u'x') + s_more},
                       ShownCase{"Empty", QString(), QString()}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // A window on one row whose second cell is given, its editor opened with F2.
 class LongCellWindowTest : public ::testing::Test

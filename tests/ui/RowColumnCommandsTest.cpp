@@ -22,6 +22,8 @@
 #include "foundation/UserDefaults.h"
 #include "kit/ZRNSheetPresentation.h"
 
+#include "support/NamedCase.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -42,6 +44,9 @@
 #include <functional>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // Clicks near the left edge: a radio button takes clicks on its circle and its text only.
 void click(QAbstractButton *button)
@@ -265,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
             },
             "0a,b0,c0|1a,b1,c1|2a,b2,c2 cols=0:1 1:2 2:3 sel=/ "
             "undo=LSUDDataReplaced redo="}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // Every change of the text filters again, the selected row staying selected while shown.
 TEST_F(RowColumnWindowTest, TypingIntoTheSearchFieldFiltersTheRows)

@@ -1,10 +1,15 @@
 #include "ui/RowSelectionGesture.h"
 
+#include "support/NamedCase.h"
+
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using Flags = QItemSelectionModel::SelectionFlags;
 
@@ -58,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Gestures, RowSelectionGestureTest, ::testing::Values(
     GestureCase{"CtrlDragDeselectsOnlyTheDraggedRows", {1, 2, 3, 4, 5}, {{2, 2, CtrlDeselect}, {2, 4, CtrlDragDeselect}, {2, 3, CtrlDragDeselect}}, {1, 4, 5}},
     GestureCase{"ToggleFlipsEachRow", {1, 2}, {{2, 3, Toggle}}, {1, 3}},
     GestureCase{"ClickOnNothingClears", {1, 2}, {{0, -1, QItemSelectionModel::Clear}}, {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 } // namespace

@@ -1,10 +1,14 @@
 #include "ui/StatusLine.h"
 
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 struct StatusCase
 {
@@ -29,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, StatusLineTest, ::testing::Values(
     StatusCase{"OneRowOfMany", 1, 1, 9, "1 row selected, 1 of 9 rows"},
     StatusCase{"AllRows", 2, 5, 5, "2 rows selected, 5 rows"},
     StatusCase{"SomeRows", 0, 3, 40, " 3 of 40 rows"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 } // namespace

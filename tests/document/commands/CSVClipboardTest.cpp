@@ -7,6 +7,7 @@
 #include "document/commands/CSVPasteboard.h"
 #include "document/commands/CSVRowDrag.h"
 #include "document/search/CSVSearchFilter.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QRandomGenerator>
@@ -17,6 +18,9 @@
 #include <map>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using Pasteboard = CSVPasteboard;
 
@@ -112,11 +116,6 @@ struct ClipboardCase
     const char *after; // the document, then the clipboard
     const char *afterUndo;
 };
-
-void PrintTo(const ClipboardCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class CSVClipboardTest : public ::testing::TestWithParam<ClipboardCase>
 {};
@@ -252,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "1:2 2:3 sel=3 4/ undo=LSUDRowsMoved redo= | text=",
                       "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3|a4,b4,c4|a5,b5,c5|a6,b6,c6 cols=0:1 "
                       "1:2 2:3 sel=0 2/ undo= redo=LSUDRowsMoved"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // A drag starts only on the document's own rows, editable, with at least two of them; a drop
 // on a dragged row is refused.
@@ -281,11 +280,6 @@ struct TextCase
     bool written; // the cells are written as this text, not only read from it
     std::vector<qint64> positions = {0, 1};
 };
-
-void PrintTo(const TextCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class CSVClipboardTextTest : public ::testing::TestWithParam<TextCase>
 {};
@@ -326,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"LoneEmptyCellQuoted", {{"a"}, {""}, {"b"}}, u"a\n\"\"\nb\n", true, {0}},
         TextCase{
             "EmptyLinesSkippedTrailingTabKept", {{"a", ""}, {"b"}}, u"\r\n\na\t\n\u0085b", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // Random cells full of tabs, line breaks and quotes come back the same through both the
 // private flavour and the text alone.
@@ -374,11 +368,6 @@ struct NewDocumentCase
     const char *table;
 };
 
-void PrintTo(const NewDocumentCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class CSVNewDocumentFromPasteboardTest : public ::testing::TestWithParam<NewDocumentCase>
 {};
 
@@ -409,6 +398,6 @@ INSTANTIATE_TEST_SUITE_P(
                             p.setContents({{QString::fromLatin1(Pasteboard::s_rowsType), "x"}});
                         },
                         " cols= changed"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 } // namespace

@@ -13,6 +13,8 @@
 #include "foundation/DefaultsKeys.h"
 #include "foundation/UserDefaults.h"
 
+#include "support/NamedCase.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -54,6 +56,9 @@ TEST_P(CSVCommandTest, ChangesThenUndoesAndRedoesAsOneNamedStep)
 }
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 void removeSelected(CSVDocument &document, CSVRemoval::Kind kind)
 {
@@ -157,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "a0,b0,c0 cols=0:1 1: 2:3 sel=/ undo=LSUDEditColumnTitle redo=",
                     "a0,b0,c0 cols=0:1 1:2 2:3 sel=/ undo= redo=LSUDEditColumnTitle"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 // The question is suppressed per kind, and only by a confirmed answer with the box ticked; a
 // declined row removal changes nothing but the row selection, which it empties.
@@ -209,6 +214,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SuppressionCase{"ColumnsConfirmed", CSVRemoval::Kind::Columns, true,
                                       "a0,b0,c0|a1,b1,c1 cols=1:2 2:3 sel=1/ "
                                       "undo=LSUDRemoveColumn redo= rows asks, columns silent"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 } // namespace

@@ -11,12 +11,17 @@
 #include "document/commands/CSVTextConversion.h"
 #include "document/search/CSVSearchFilter.h"
 
+#include "support/NamedCase.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using Tag = CSVTextConversion::Tag;
 
@@ -55,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"TrimAllBlanks", Tag::TrimSpaces, u" \t ", u""},
         ConversionCase{"Empty", Tag::Empty, u"abc", u""},
         ConversionCase{"UnknownTagEmpties", 7, u"abc", u""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 const QStringList s_abc = {QStringLiteral("a,b,c"), QStringLiteral("d,e,f")};
 
@@ -278,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "cols=0:1 1:2 2:3 sel=0 2/ undo=LSUDShiftRows redo=",
                     "a0,b0,c0|a1,b1,c1|a2,b2,c2|a3,b3,c3 filtered=a1,b1,c1|a2,b2,c2|a3,b3,c3 "
                     "cols=0:1 1:2 2:3 sel=0 2/ undo= redo=LSUDShiftRows"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 
 struct MoveCase
 {
@@ -310,7 +315,7 @@ INSTANTIATE_TEST_SUITE_P(Drops, CSVMergeOrderTest,
                                            MoveCase{"LastToTheFront", {3}, 0, "3012"},
                                            MoveCase{"TwoAroundTheirGap", {0, 2}, 2, "1023"},
                                            MoveCase{"PastTheEnd", {1}, 9, "0231"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         caseName);
 
 // Cancelling a sheet still clears the search filter, and records nothing.
 TEST(CSVSortRowsTest, CancelClearsTheFilterAndRecordsNothing)

@@ -4,12 +4,17 @@
 #include "document/commands/CSVDuplicateRows.h"
 #include "document/commands/CSVRemoval.h"
 
+#include "support/NamedCase.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <random>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using Purpose = CSVDuplicateSearch::Purpose;
 
@@ -38,11 +43,6 @@ struct DuplicateCase
     qint64 answer;
     const char *after;
 };
-
-void PrintTo(const DuplicateCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class CSVDuplicateRowsTest : public ::testing::TestWithParam<DuplicateCase>
 {};
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CSVDuplicateRowsTest, ::testing::Values(
         "undo= redo= mode=3"},
     DuplicateCase{"ShowNone", "x,1,0|y,1,0", "0", Purpose::Show, 0,
         "x,1,0|y,1,0 cols=0:1 1:2 sel=/ undo= redo= mode=1"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 // The view of the duplicates: a row removed there leaves the document too, and undo brings it

@@ -4,6 +4,8 @@
 #include "document/search/CSVFindReplace.h"
 #include "document/search/CSVSearchFilter.h"
 
+#include "support/NamedCase.h"
+
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -12,6 +14,9 @@
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using Values = CSVFindReplace::DialogValues;
 using Tag = CSVFindReplace::Tag;
@@ -65,11 +70,6 @@ struct FindCase
     // The undo and redo steps at the end.
     const char *undoSteps;
 };
-
-void PrintTo(const FindCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 void perform(CSVDocument &document, int step, const Values &values)
 {
@@ -234,6 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                  plain(u"a"_qs, u"b"_qs),
                  {Tag::Find, 'd', 'r', 'n'},
                  {"1:0 m1 c0 s1 x|a|a", "- m1 c0 s1 a|a", "- m1 c0 s1 a|a", "0:0 m0 c0 s0 a|a"},
-                 "LSUDRemoveRow/"}));
+                 "LSUDRemoveRow/"}),
+    caseName);
 
 } // namespace

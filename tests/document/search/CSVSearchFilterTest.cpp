@@ -4,11 +4,16 @@
 #include "document/commands/CSVRowCommands.h"
 #include "document/search/CSVSearchFilter.h"
 
+#include "support/NamedCase.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 std::unique_ptr<CSVDocument> documentWithRows(const QStringList &lines)
 {
@@ -39,11 +44,6 @@ struct FilterCase
     QString text;
     const char *expected;
 };
-
-void PrintTo(const FilterCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class CSVSearchFilterTest : public ::testing::TestWithParam<FilterCase>
 {};
@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {u"x,k"_qs, u"k,x"_qs},
                    {2, 3, 0},
                    u"x"_qs,
-                   "menu=all rows=x,k|k,x mode=2"}));
+                   "menu=all rows=x,k|k,x mode=2"}),
+    caseName);
 
 TEST(CSVSearchFilterSelection, KeepsTheSelectedRowsByIdentityWhileShown)
 {

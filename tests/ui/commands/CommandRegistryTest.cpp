@@ -1,5 +1,7 @@
 #include "ui/commands/CommandRegistry.h"
 
+#include "support/NamedCase.h"
+
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -7,6 +9,9 @@
 #include <ostream>
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 using Id = CommandId;
 
@@ -48,11 +53,6 @@ struct RuleCase
     CommandState state;
     const char *offered;
 };
-
-void PrintTo(const RuleCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 // r selected rows and c selected columns of m in an editable document.
 CommandState editable(qint64 r, qint64 c, qint64 m = 4)
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(States, CommandRulesTest, ::testing::Values(
         "NewDocumentFromSelection RemoveSelectedRows AlignLeft ShowDuplicateRows Copy"},
     RuleCase{"TitlePanelOpenLeavesTheApplicationsCommands", with(editable(1, 0), panelOpen),
         "NewDocument NewDocumentFromSelection"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 } // namespace
