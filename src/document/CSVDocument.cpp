@@ -76,6 +76,8 @@ void CSVDocument::takeReadResult(const QString &path, CSVDocumentReader::Result 
 {
     // From the rows held now: a file mended since the last read asks nothing.
     m_columnMismatch = result.isRagged();
+    m_columnMismatchCause =
+        result.rows.empty() ? ColumnMismatchCause::EmptyFile : ColumnMismatchCause::RaggedFile;
     m_numberOfColumns = result.longest;
     m_readFailure = std::move(result.failure);
     takeReadRows(std::move(result.rows));
@@ -171,6 +173,7 @@ bool CSVDocument::insertRowsFromURL(const QString &path, const CSVImportExportPr
     }
     m_numberOfColumns = std::max(m_numberOfColumns, longest);
     m_columnMismatch = shortest != longest;
+    m_columnMismatchCause = ColumnMismatchCause::InsertedRows;
     if (m_columnMismatch)
         raiseColumnMismatchQuestion();
     return true;

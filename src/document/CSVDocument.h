@@ -95,6 +95,9 @@ public:
     // Rows of different lengths (or none) were read: the window asks whether to pad the short
     // rows or to open the document read-only, and answers with one of the two operations.
     bool isColumnMismatchQuestionPending() const { return m_columnMismatchQuestionPending; }
+    // What the question is about: the file read, or the rows of a file inserted into the document.
+    enum class ColumnMismatchCause { RaggedFile, EmptyFile, InsertedRows };
+    ColumnMismatchCause columnMismatchCause() const { return m_columnMismatchCause; }
     // Pads the short rows; a change no undo takes back.
     void fixColumnMismatch();
     void openReadOnlyForColumnMismatch();
@@ -288,6 +291,7 @@ private:
     bool m_columnMismatch = false;
     bool m_undoColumnMoveDontTrack = false;
     bool m_columnMismatchQuestionPending = false;
+    ColumnMismatchCause m_columnMismatchCause = ColumnMismatchCause::RaggedFile;
     CSVImportExportPreset m_importPreset;
     CSVImportExportPreset m_exportPreset;
     QString m_filePath;

@@ -35,6 +35,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace {
 
 // The questions about a file wait until the window is on screen.
@@ -49,6 +51,22 @@ QStringList localFiles(const QMimeData *data)
             paths.append(url.toLocalFile());
     }
     return paths;
+}
+
+// The ragged-rows question's keys: title, explanation, the answer that pads the short rows
+// (the first) and the one that makes the document read-only.
+std::array<const char *, 4> columnMismatchQuestion(CSVDocument::ColumnMismatchCause cause)
+{
+    switch (cause) {
+    case CSVDocument::ColumnMismatchCause::EmptyFile:
+        return {"LSAEmptyFileTitle", "LSAEmptyFileMsg", "LSAEmptyFileEdit", "LSAOpenReadOnly"};
+    case CSVDocument::ColumnMismatchCause::InsertedRows:
+        return {"LSAInsertDataErrorTitle", "LSAInsertDataErrorMsg", "LSAOpenFixIt",
+                "LSAMakeReadOnly"};
+    case CSVDocument::ColumnMismatchCause::RaggedFile:
+        break;
+    }
+    return {"LSADataErrorTitle", "LSADataErrorMsg", "LSAOpenFixIt", "LSAOpenReadOnly"};
 }
 
 } // namespace
@@ -400,10 +418,12 @@ void DocumentWindow::askPendingQuestions()
 
 void DocumentWindow::askColumnMismatchQuestion()
 {
+    const auto [title, message, fix, readOnly] =
+        columnMismatchQuestion(m_document.columnMismatchCause());
     ZRNAlert::Options options;
-    options.messageText = localized("LSADataErrorTitle");
-    options.informativeText = localized("LSADataErrorMsg");
-    options.buttons = {localized("LSAOpenFixIt"), localized("LSAOpenReadOnly")};
+    options.messageText = localized(title);
+    options.informativeText = localized(message);
+    options.buttons = {localized(fix), localized(readOnly)};
     m_question = ZRNAlert::beginSheet(this, options, [this](const ZRNAlert::Result &result) {
         if (result.button == 0)
             m_document.fixColumnMismatch();

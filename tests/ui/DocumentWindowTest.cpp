@@ -7,8 +7,11 @@
 
 #include "foundation/Error.h"
 #include "kit/ZRNSheetPresentation.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
+#include "support/TestData.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +24,9 @@
 using namespace GuiTestSupport;
 
 namespace {
+
+using NamedCases::caseName;
+using NamedCases::PrintTo;
 
 // A double click as the window system delivers it: a click, then the second press as a
 // double-click event.
@@ -223,6 +229,43 @@ TEST_F(DocumentWindowTest, RaggedRowsOpenedReadOnlyRefuseEditsAndDrags)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("t.csv[*] (read-only)"));
     EXPECT_FALSE(window.isWindowModified());
 }
+
+struct QuestionCase
+{
+    const char *name;
+    QByteArray file;
+    QByteArray inserted;  // a file then inserted into the document, if any
+    const char *question; // "title|read-only answer"
+};
+
+class ColumnMismatchQuestionTest : public DocumentWindowTest,
+                                   public ::testing::WithParamInterface<QuestionCase>
+{};
+
+// The ragged-rows question says what it is about: the file, an empty file, or the document an
+// inserted file left with rows of uneven length.
+TEST_P(ColumnMismatchQuestionTest, SaysWhatItIsAbout)
+{
+    DocumentWindow &window = open(GetParam().file);
+    if (!GetParam().inserted.isEmpty()) {
+        const QString more =
+            TestData::writeFile(m_dir, QStringLiteral("more.csv"), GetParam().inserted);
+        ASSERT_TRUE(m_document->insertRowsFromURL(more, {}, nullptr));
+    }
+    WAIT_UNTIL(openAlert(&window));
+    const QMessageBox *box = openAlert(&window);
+    EXPECT_EQ(box->text() + u'|' + box->buttons().at(1)->text(),
+              QString::fromUtf8(GetParam().question));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Causes, ColumnMismatchQuestionTest, ::testing::Values(
+    QuestionCase{"RaggedFile", "a,b,c\nd\n", {}, "The rows of this file differ in length|Open Read-Only"},
+    QuestionCase{"EmptyFile", "", {}, "This file is empty|Open Read-Only"},
+    QuestionCase{"InsertedFile", "a,b\n", "c\n",
+                 "The rows of this document now differ in length|Make Read-Only"}),
+    caseName);
+// clang-format on
 
 TEST_F(DocumentWindowTest, ReadFailureIsShownWithTheFileName)
 {
