@@ -35,7 +35,6 @@ using namespace GuiTestSupport;
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 using AppControllerTest = AppFixture;

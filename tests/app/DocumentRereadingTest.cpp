@@ -22,7 +22,6 @@ using namespace GuiTestSupport;
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 class DocumentRereadingTest : public AppFixture

@@ -25,7 +25,6 @@ using namespace GuiTestSupport;
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 struct PendingTextCase

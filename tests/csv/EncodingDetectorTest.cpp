@@ -14,7 +14,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 using namespace StringEncodings;

@@ -11,7 +11,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 struct EscapeCase

@@ -16,7 +16,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 struct ReadingCase

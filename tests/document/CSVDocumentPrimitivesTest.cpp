@@ -10,7 +10,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // Rows 1 and 3 hold the same cells, so identity and content can be told apart.

@@ -18,7 +18,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // The reading state of a document in one line: rows, the columns it builds, the cell

@@ -15,7 +15,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 QString joined(const CSVRow &row)

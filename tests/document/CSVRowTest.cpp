@@ -12,7 +12,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // Cells in brackets, so empty cells and cell boundaries show.

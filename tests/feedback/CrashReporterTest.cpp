@@ -17,7 +17,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // A check time at which a float of seconds rounds up by a minute: the stored-date mend shows.

@@ -14,7 +14,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // "0-2 5 9-10": the ranges as a reader would write them.

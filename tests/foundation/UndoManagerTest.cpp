@@ -12,7 +12,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // A text that grows and shrinks through two primitives, each the inverse of the other.

@@ -13,7 +13,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 class ZRNAlertTest : public ::testing::Test

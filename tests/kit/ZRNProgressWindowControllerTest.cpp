@@ -20,7 +20,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 class ZRNProgressWindowControllerTest : public ::testing::Test

@@ -17,7 +17,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 const QString s_rulesKey = QString::fromLatin1(DefaultsKeys::CellColorRules);

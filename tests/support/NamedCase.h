@@ -6,19 +6,14 @@
 #include <type_traits>
 
 // The cases of a parameterised test are structs whose first member is `const char *name`. A
-// test file brings these in with `using NamedCases::PrintTo;` in the namespace of its case
-// structs (argument-dependent lookup finds it there) and names its cases with `caseName`:
+// test file brings in their PrintTo with `using NamedCases::PrintTo;` in the namespace of its
+// case structs (argument-dependent lookup finds it there) and names its cases with `caseName`:
 //     INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestionTest, ::testing::Values(...), caseName);
 // ctest then lists "Answers/CloseQuestionTest.Asks/Save  # GetParam() = Save", not its bytes.
 namespace NamedCases {
 
 template<typename Case>
-concept Named = std::is_class_v<Case> && requires(const Case &c)
-{
-    {
-        c.name
-        } -> std::convertible_to<const char *>;
-};
+concept Named = std::is_class_v<Case> && std::convertible_to<decltype(Case::name), const char *>;
 
 // More constrained than gtest's own PrintTo, so it is chosen for every named case.
 template<Named Case>
@@ -27,6 +22,6 @@ void PrintTo(const Case &c, std::ostream *os)
     *os << c.name;
 }
 
-inline constexpr auto caseName = [](const auto &info) { return std::string(info.param.name); };
-
 } // namespace NamedCases
+
+inline constexpr auto caseName = [](const auto &info) { return std::string(info.param.name); };

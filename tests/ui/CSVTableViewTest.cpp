@@ -15,7 +15,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 std::unique_ptr<CSVDocument> documentWithRows(int count)

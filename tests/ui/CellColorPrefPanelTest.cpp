@@ -34,7 +34,6 @@ using namespace GuiTestSupport;
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 QString key(const char *name)

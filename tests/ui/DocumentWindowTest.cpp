@@ -25,7 +25,6 @@ using namespace GuiTestSupport;
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // A double click as the window system delivers it: a click, then the second press as a

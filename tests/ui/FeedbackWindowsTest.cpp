@@ -26,7 +26,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 ApplicationDescription describing(const QUrl &endpoint)

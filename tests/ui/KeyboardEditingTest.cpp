@@ -22,7 +22,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // Presses the keys of a script such as "x<Tab><Ctrl+End>" on whatever has the focus, as a user

@@ -45,7 +45,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 // Clicks near the left edge: a radio button takes clicks on its circle and its text only.

@@ -8,7 +8,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 using Flags = QItemSelectionModel::SelectionFlags;

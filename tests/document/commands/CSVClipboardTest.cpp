@@ -19,7 +19,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 using Pasteboard = CSVPasteboard;

@@ -57,7 +57,6 @@ TEST_P(CSVCommandTest, ChangesThenUndoesAndRedoesAsOneNamedStep)
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 void removeSelected(CSVDocument &document, CSVRemoval::Kind kind)

@@ -13,7 +13,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 using Purpose = CSVDuplicateSearch::Purpose;

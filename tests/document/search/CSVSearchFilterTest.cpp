@@ -12,7 +12,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 std::unique_ptr<CSVDocument> documentWithRows(const QStringList &lines)

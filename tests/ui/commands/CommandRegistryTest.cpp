@@ -10,7 +10,6 @@
 
 namespace {
 
-using NamedCases::caseName;
 using NamedCases::PrintTo;
 
 using Id = CommandId;
