@@ -41,7 +41,9 @@ function(tabwright_gzip source destination)
 endfunction()
 tabwright_gzip(${packaging_dir}/tabwright.1 share/man/man1)
 tabwright_gzip(${packaging_dir}/changelog share/doc/tabwright)
-add_custom_target(tabwright_desktop_files ALL DEPENDS ${generated_files})
+# Built with the program, so that installing after building only the program finds them.
+add_custom_target(tabwright_desktop_files DEPENDS ${generated_files})
+add_dependencies(tabwright tabwright_desktop_files)
 install(FILES ${packaging_dir}/copyright DESTINATION share/doc/tabwright)
 
 # The metainfo lists the media types of the launcher entry's MimeType line.
