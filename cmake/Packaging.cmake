@@ -46,8 +46,10 @@ add_custom_target(tabwright_desktop_files DEPENDS ${generated_files})
 add_dependencies(tabwright tabwright_desktop_files)
 install(FILES ${packaging_dir}/copyright DESTINATION share/doc/tabwright)
 
-# The metainfo lists the media types of the launcher entry's MimeType line.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${desktop_file})
+# The metainfo lists the media types of the launcher entry's MimeType line (file(STRINGS)
+# hands the line over with its semicolons escaped).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${desktop_file} ${packaging_dir}/changelog)
 file(STRINGS ${desktop_file} mime_line REGEX "^MimeType=")
 string(REGEX MATCHALL "[^=;\\]+/[^;\\]+" mime_types "${mime_line}")
 list(TRANSFORM mime_types PREPEND "    <mediatype>")
