@@ -33,6 +33,8 @@ AppController::AppController(QObject *parent)
     FactoryDefaults::registerAll();
     connect(m_documentController.get(), &DocumentController::currentWindowChanged, this,
             &AppController::windowBecameCurrent);
+    connect(m_documentController.get(), &DocumentController::openingLeftNothingOpen, this,
+            &AppController::quitIfNothingIsShown, Qt::QueuedConnection);
 }
 
 AppController::~AppController() = default;
@@ -192,6 +194,16 @@ void AppController::windowBecameCurrent(DocumentWindow *window)
         return;
     const QSignalBlocker blocker(m_fontPanel);
     ZRNFontPanel::showFont(*m_fontPanel, window->tableViewFont());
+}
+
+// Nothing would be left to reach the application by, as after the last window was closed:
+// the files of a launch were all cancelled or failed, or its open panel was cancelled.
+void AppController::quitIfNothingIsShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    if (m_documentController->windows().empty() &&
+        std::ranges::none_of(windows, [](const QWidget *w) { return w->isVisible(); }))
+        QApplication::quit();
 }
 
 void AppController::terminate()

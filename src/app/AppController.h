@@ -55,6 +55,7 @@ private:
     void applicationDidFinishLaunching();
     void windowBecameCurrent(DocumentWindow *window);
     void offerRecovery();
+    void quitIfNothingIsShown();
 
     std::unique_ptr<DocumentController> m_documentController;
     std::unique_ptr<ZRNPreferencesWindow> m_preferencesWindow;

@@ -18,6 +18,7 @@
 #include "ui/DocumentSaving.h"
 #include "ui/DocumentWindow.h"
 #include "ui/OpenAssistant.h"
+#include "ui/ProgressSheetRun.h"
 #include "ui/SystemPasteboard.h"
 
 #include <QApplication>
@@ -39,9 +40,11 @@ DocumentController::DocumentController(ApplicationCommands *application, QObject
     : QObject(parent)
     , m_application(application)
     , m_autosaveTimer(std::make_unique<AutosaveTimer>([this] {
+        // Nor a document under a progress sheet: its save or read is under way.
         std::vector<CSVDocument *> documents;
         for (const Entry &entry : m_documents) {
-            if (!m_recoveredUnsaved.contains(entry.document.get()))
+            if (!m_recoveredUnsaved.contains(entry.document.get()) &&
+                !ProgressSheetRun::isRunningOn(entry.window))
                 documents.push_back(entry.document.get());
         }
         return documents;
@@ -98,7 +101,7 @@ void DocumentController::openReadDocument(const QString &path, const CSVImportEx
 {
     m_isReading = true;
     DocumentReadRun::start(
-        path, preset,
+        path, preset, nullptr,
         [this, path, preset, failed](std::optional<CSVDocumentReader::Result> result,
                                      const Error &error) {
             m_isReading = false;
@@ -127,8 +130,11 @@ void DocumentController::openDocuments(const QStringList &paths)
 // answered, and so does every alert.
 void DocumentController::openNextDocument()
 {
-    if (m_filesToOpen.isEmpty())
+    if (m_filesToOpen.isEmpty()) {
+        if (m_documents.empty())
+            emit openingLeftNothingOpen();
         return;
+    }
     const QString path = QFileInfo(m_filesToOpen.takeFirst()).absoluteFilePath();
     if (DocumentWindow *open = windowForFile(path)) {
         open->raise();
@@ -165,11 +171,16 @@ void DocumentController::openNextDocument()
 
 void DocumentController::runOpenPanel()
 {
-    runFilePanel("LSOpenPanelTitle", [this](const QStringList &paths) { openDocuments(paths); });
+    QFileDialog *dialog = runFilePanel("LSOpenPanelTitle",
+                                       [this](const QStringList &paths) { openDocuments(paths); });
+    connect(dialog, &QFileDialog::rejected, this, [this] {
+        if (m_documents.empty())
+            emit openingLeftNothingOpen();
+    });
 }
 
-void DocumentController::runFilePanel(const char *titleKey,
-                                      std::function<void(const QStringList &)> chosen)
+QFileDialog *DocumentController::runFilePanel(const char *titleKey,
+                                              std::function<void(const QStringList &)> chosen)
 {
     auto *dialog = new QFileDialog(currentWindow(), localized(titleKey));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -182,6 +193,7 @@ void DocumentController::runFilePanel(const char *titleKey,
     // Once the panel has gone: what follows may show a window-modal assistant on the window.
     connect(dialog, &QFileDialog::filesSelected, this, std::move(chosen), Qt::QueuedConnection);
     dialog->open();
+    return dialog;
 }
 
 void DocumentController::insertDocument()
@@ -206,13 +218,33 @@ void DocumentController::insertDocument()
         OpenAssistant::begin(
             std::move(preview), OpenAssistant::Purpose::Insert, window,
             [window, failed](const CSVOpenAssistantPreview &chosen, bool confirmed) {
-                Error insertError;
-                if (confirmed && window &&
-                    !window->document().insertRowsFromURL(chosen.path(), chosen.preset(),
-                                                          &insertError))
-                    failed(insertError);
+                if (confirmed && window)
+                    insertReadDocument(window, chosen.path(), chosen.preset(), failed);
             });
     });
+}
+
+// The document is left alone until the file has been read in full; a cancelled read leaves it
+// so.
+void DocumentController::insertReadDocument(QPointer<DocumentWindow> window, const QString &path,
+                                            const CSVImportExportPreset &preset,
+                                            const std::function<void(const Error &)> &failed)
+{
+    DocumentReadRun::start(
+        path, preset, window,
+        [window, path, preset, failed](std::optional<CSVDocumentReader::Result> result,
+                                       const Error &error) {
+            if (!window)
+                return;
+            if (!result) {
+                failed(error);
+                return;
+            }
+            Error insertError;
+            if (!result->cancelled &&
+                !window->document().insertReadRows(path, preset, std::move(*result), &insertError))
+                failed(insertError);
+        });
 }
 
 DocumentWindow *DocumentController::newDocumentFromSelection()
@@ -301,6 +333,12 @@ void DocumentController::closeWindow(DocumentWindow *window, std::function<void(
         if (done)
             done(closed);
     };
+    // Its work may be reading the document; the user can cancel it on the sheet.
+    if (ProgressSheetRun::isRunningOn(window)) {
+        QApplication::beep();
+        finish(false);
+        return;
+    }
     window->commitEditing();
     if (window->document().hasUnsavedChanges()) {
         askToSave(window, finish);

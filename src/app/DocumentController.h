@@ -13,6 +13,7 @@ class AutosaveTimer;
 class CSVDocument;
 class CSVImportExportPreset;
 class ApplicationCommands;
+class QFileDialog;
 class DocumentWindow;
 class Error;
 class RecoveryFile;
@@ -70,6 +71,9 @@ public:
 
 signals:
     void currentWindowChanged(DocumentWindow *window);
+    // Every file asked for was opened, cancelled or failed, or the open panel was cancelled,
+    // and no document is open.
+    void openingLeftNothingOpen();
 
 private:
     struct Entry
@@ -84,7 +88,11 @@ private:
     void openNextDocument();
     void openReadDocument(const QString &path, const CSVImportExportPreset &preset,
                           const std::function<void(const Error &)> &failed);
-    void runFilePanel(const char *titleKey, std::function<void(const QStringList &)> chosen);
+    static void insertReadDocument(QPointer<DocumentWindow> window, const QString &path,
+                                   const CSVImportExportPreset &preset,
+                                   const std::function<void(const Error &)> &failed);
+    QFileDialog *runFilePanel(const char *titleKey,
+                              std::function<void(const QStringList &)> chosen);
     void askToSave(DocumentWindow *window, std::function<void(bool closed)> done);
     void discardWindow(DocumentWindow *window);
     QString nextUntitledName();

@@ -173,7 +173,7 @@ TextConverter &ZRNCSVExport::converter()
     return *m_converter;
 }
 
-bool ZRNCSVExport::writeRows(const ZRNCSVRowSource &rows, Error *error)
+bool ZRNCSVExport::writeRows(const ZRNCSVRowSource &rows, Error *error, const Progress &progress)
 {
     if (!converter().isValid()) {
         Error::report(error, Error(errorDomain(), UnknownEncoding,
@@ -189,6 +189,10 @@ bool ZRNCSVExport::writeRows(const ZRNCSVRowSource &rows, Error *error)
         if (!flush(rows, blockStart, row + 1, error))
             return false;
         blockStart = row + 1;
+        if (progress && !progress(blockStart)) {
+            Error::report(error, Error(errorDomain(), Cancelled, localized("LSAExportCancelled")));
+            return false;
+        }
     }
     return true;
 }

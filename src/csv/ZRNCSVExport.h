@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,7 +36,11 @@ public:
         WriteFailed = 1,
         UnrepresentableCharacter = 2,
         UnknownEncoding = 3,
+        Cancelled = 4,
     };
+    // Asked after each block written with the number of rows written so far, on the writing
+    // thread; answering false stops the write (failing with Cancelled).
+    using Progress = std::function<bool(qsizetype rowsWritten)>;
     static QString errorDomain();
 
     explicit ZRNCSVExport(QIODevice *filehandle = nullptr);
@@ -62,7 +67,8 @@ public:
     // Write every row, in order. On failure they stop, fill error and answer false; the device
     // then holds a prefix of the output, which the caller discards. Rows are numbered in errors
     // from the first row written to this device.
-    bool writeRows(const ZRNCSVRowSource &rows, Error *error = nullptr);
+    bool writeRows(const ZRNCSVRowSource &rows, Error *error = nullptr,
+                   const Progress &progress = {});
     bool writeRows(const QList<QStringList> &rows, Error *error = nullptr);
     bool writeRow(const QStringList &row, Error *error = nullptr);
 

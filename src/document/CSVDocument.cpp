@@ -62,16 +62,6 @@ std::unique_ptr<CSVDocument> CSVDocument::withRows(CSVRowList rows,
     return document;
 }
 
-bool CSVDocument::readFromURL(const QString &path, Error *error)
-{
-    std::optional<CSVDocumentReader::Result> result =
-        CSVDocumentReader::read(path, m_importPreset, error);
-    if (!result)
-        return false;
-    takeReadResult(path, std::move(*result));
-    return true;
-}
-
 void CSVDocument::takeReadResult(const QString &path, CSVDocumentReader::Result result)
 {
     // From the rows held now: a file mended since the last read asks nothing.
@@ -108,29 +98,48 @@ void CSVDocument::takeReadRows(CSVRowList rows)
 
 bool CSVDocument::revertToContentsOfURL(const QString &path, Error *error)
 {
-    if (!readFromURL(path, error))
+    std::optional<CSVDocumentReader::Result> result =
+        CSVDocumentReader::read(path, m_importPreset, error);
+    if (!result)
         return false;
+    revertWithReadResult(path, std::move(*result));
+    return true;
+}
+
+void CSVDocument::revertWithReadResult(const QString &path, CSVDocumentReader::Result result)
+{
+    takeReadResult(path, std::move(result));
     rebuildAfterReread();
     if (m_columnMismatch && !m_readFailure)
         raiseColumnMismatchQuestion();
     m_undoManager.markClean();
-    return true;
 }
 
 bool CSVDocument::reopenWithEncoding(StringEncoding encoding, Error *error)
 {
-    const CSVImportExportPreset importPreset = m_importPreset;
-    const CSVImportExportPreset exportPreset = m_exportPreset;
+    std::optional<CSVDocumentReader::Result> result =
+        CSVDocumentReader::read(m_filePath, importPresetWithEncoding(encoding), error);
+    if (!result)
+        return false;
+    reopenWithReadResult(encoding, std::move(*result));
+    return true;
+}
+
+CSVImportExportPreset CSVDocument::importPresetWithEncoding(StringEncoding encoding) const
+{
+    CSVImportExportPreset preset = m_importPreset;
+    preset.setStringEncoding(encoding);
+    return preset;
+}
+
+// Only rows read in the new encoding change the presets: a save must write the old rows in
+// the old one.
+void CSVDocument::reopenWithReadResult(StringEncoding encoding, CSVDocumentReader::Result result)
+{
     m_importPreset.setStringEncoding(encoding);
     m_exportPreset.setStringEncoding(encoding);
-    if (!readFromURL(m_filePath, error)) {
-        // The rows are still those read in the old encoding: a save must write them in it.
-        m_importPreset = importPreset;
-        m_exportPreset = exportPreset;
-        return false;
-    }
+    takeReadResult(m_filePath, std::move(result));
     rebuildAfterReread();
-    return true;
 }
 
 void CSVDocument::rebuildAfterReread()
@@ -146,22 +155,26 @@ bool CSVDocument::insertRowsFromURL(const QString &path, const CSVImportExportPr
                                     Error *error)
 {
     std::optional<CSVDocumentReader::Result> result = CSVDocumentReader::read(path, preset, error);
-    if (!result)
-        return false;
-    if (result->failure) {
+    return result && insertReadRows(path, preset, std::move(*result), error);
+}
+
+bool CSVDocument::insertReadRows(const QString &path, const CSVImportExportPreset &preset,
+                                 CSVDocumentReader::Result result, Error *error)
+{
+    if (result.failure) {
         Error::report(error, Error(CSVDocumentReader::errorDomain(), CSVDocumentReader::ReadFailed,
-                                   result->failure->localizedDescription(path)));
+                                   result.failure->localizedDescription(path)));
         return false;
     }
     resetSearchField();
     CSVRowPtr titles;
-    if (preset.firstRowIsHeader() && !result->rows.empty()) {
-        titles = std::move(result->rows.front());
-        result->rows.erase(result->rows.begin());
+    if (preset.firstRowIsHeader() && !result.rows.empty()) {
+        titles = std::move(result.rows.front());
+        result.rows.erase(result.rows.begin());
     }
     UndoGroup group(m_undoManager);
-    if (!result->rows.empty())
-        insertCSVRows(result->rows, m_rows.count());
+    if (!result.rows.empty())
+        insertCSVRows(result.rows, m_rows.count());
     const auto [shortest, longest] = m_rows.rowLengthRange();
     // Numbering goes on from the positions in use, so a new column never takes the identifier
     // of a column that is still shown.
@@ -179,15 +192,22 @@ bool CSVDocument::insertRowsFromURL(const QString &path, const CSVImportExportPr
     return true;
 }
 
-bool CSVDocument::writeToURL(const QString &path, Error *error) const
+bool CSVDocument::writeToURL(const QString &path, Error *error,
+                             const ZRNCSVExport::Progress &progress) const
 {
-    return CSVDocumentWriter::write(*this, path, error);
+    return CSVDocumentWriter::write(*this, path, error, progress);
 }
 
 bool CSVDocument::saveToURL(const QString &path, Error *error)
 {
     if (!writeToURL(path, error))
         return false;
+    didSaveToURL(path);
+    return true;
+}
+
+void CSVDocument::didSaveToURL(const QString &path)
+{
     // The file now holds what the export preset wrote: a revert must read it that way, or it
     // would take a data row for the titles, or decode the text in the wrong encoding. The
     // writer never escapes a backslash, so one must not be read as an escape either.
@@ -200,7 +220,6 @@ bool CSVDocument::saveToURL(const QString &path, Error *error)
         m_filePath = path;
         emit filePathChanged(path);
     }
-    return true;
 }
 
 void CSVDocument::saveAccessoryViewChanged(const CSVSavePanelChoices &choices)

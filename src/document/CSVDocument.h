@@ -2,6 +2,7 @@
 
 #include "CSVCellBlock.h"
 #include "CSVDocumentReader.h"
+#include "CSVDocumentWriter.h"
 #include "CSVFindReplaceState.h"
 #include "CSVImportExportPreset.h"
 #include "CSVReadFailure.h"
@@ -58,26 +59,36 @@ public:
     // A document holding exactly these rows, with no header row.
     static std::unique_ptr<CSVDocument> withRows(CSVRowList rows,
                                                  const CSVImportExportPreset &preset);
-    // Reads the file under the import preset and takes its rows; the undo history, the filter
-    // and the selection refer to the old rows and are dropped.
-    bool readFromURL(const QString &path, Error *error);
-    // Reads the file again and forgets every unsaved change.
+    // Reading again takes the rows read; the undo history, the filter and the selection refer
+    // to the old rows and are dropped. Each reading below has a main-thread half that takes
+    // what a reader gave (on a worker perhaps), read with the preset the reading names.
+    //
+    // Reads the file again under the import preset and forgets every unsaved change.
     bool revertToContentsOfURL(const QString &path, Error *error);
+    void revertWithReadResult(const QString &path, CSVDocumentReader::Result result);
     // Reads the document's file again in another encoding; unsaved changes stay unsaved. A file
     // that cannot be read leaves the document and its presets as they were.
     bool reopenWithEncoding(StringEncoding encoding, Error *error);
+    CSVImportExportPreset importPresetWithEncoding(StringEncoding encoding) const;
+    void reopenWithReadResult(StringEncoding encoding, CSVDocumentReader::Result result);
     // Appends the rows of another file as one undoable step, adding columns for longer rows,
     // numbered or, when the preset takes the first row as the header, titled from it (the
     // header is no row). A file that stops reading part way appends nothing and fails.
     bool insertRowsFromURL(const QString &path, const CSVImportExportPreset &preset, Error *error);
+    bool insertReadRows(const QString &path, const CSVImportExportPreset &preset,
+                        CSVDocumentReader::Result result, Error *error);
 
     // Saving. Writes the table under the export preset, atomically (see CSVDocumentWriter); the
-    // document is left as it was.
-    bool writeToURL(const QString &path, Error *error) const;
+    // document is left as it was. Only reads the document: it may run on a worker while
+    // nothing changes the document.
+    bool writeToURL(const QString &path, Error *error,
+                    const ZRNCSVExport::Progress &progress = {}) const;
     // Writes the table and makes the file the document's own: no unsaved changes from here on,
     // and reading it again reads what was written. A failed save changes nothing, so unsaved
     // changes stay unsaved.
     bool saveToURL(const QString &path, Error *error);
+    // The main-thread half of saveToURL, once writeToURL has written the file.
+    void didSaveToURL(const QString &path);
     // The save panel was confirmed: its accessory's choices go into the export preset. No
     // undoable step, no unsaved change.
     void saveAccessoryViewChanged(const CSVSavePanelChoices &choices);

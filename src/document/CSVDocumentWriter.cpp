@@ -56,10 +56,11 @@ private:
     mutable qsizetype m_viewedRow = -1;
 };
 
-bool fail(Error *error, const QString &path, const QString &reason, const Error &underlying = {})
+bool fail(Error *error, const QString &path, const QString &reason, const Error &underlying = {},
+          CSVDocumentWriter::ErrorCode code = CSVDocumentWriter::SaveFailed)
 {
     Error::report(error,
-                  Error(CSVDocumentWriter::errorDomain(), CSVDocumentWriter::SaveFailed,
+                  Error(CSVDocumentWriter::errorDomain(), code,
                         localized("LSASaveFailed").arg(path, reason),
                         underlying.isNull() ? nullptr : std::make_shared<const Error>(underlying)));
     return false;
@@ -72,7 +73,8 @@ QString CSVDocumentWriter::errorDomain()
     return QStringLiteral("TabwrightDocumentSaveErrorDomain");
 }
 
-bool CSVDocumentWriter::write(const CSVDocument &document, const QString &path, Error *error)
+bool CSVDocumentWriter::write(const CSVDocument &document, const QString &path, Error *error,
+                              const ZRNCSVExport::Progress &progress)
 {
     CSVFileReplacement file(path);
     if (!file.open())
@@ -85,7 +87,9 @@ bool CSVDocumentWriter::write(const CSVDocument &document, const QString &path, 
     writer.setLineEndType(int(preset.lineEndingType()));
     writer.setForceQuotes(preset.forceQuotes());
     Error writeError;
-    if (!writer.writeRows(DocumentRecords(document), &writeError)) {
+    if (!writer.writeRows(DocumentRecords(document), &writeError, progress)) {
+        if (writeError.code() == ZRNCSVExport::Cancelled)
+            return fail(error, path, writeError.localizedDescription(), writeError, SaveCancelled);
         // A failed write says why in the file's own words; an unencodable character in the
         // writer's, which name the cell.
         const bool isDeviceError = writeError.code() == ZRNCSVExport::WriteFailed;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "csv/ZRNCSVExport.h"
+
 #include <QString>
 
 class CSVDocument;
@@ -16,8 +18,12 @@ class CSVDocumentWriter
 {
 public:
     static QString errorDomain();
-    enum ErrorCode : qint64 { SaveFailed = 1 };
+    enum ErrorCode : qint64 { SaveFailed = 1, SaveCancelled = 2 };
 
     // False, with an error naming the file and the reason, when the file could not be saved.
-    static bool write(const CSVDocument &document, const QString &path, Error *error);
+    // The progress, when given, learns the rows written (the titles count as one) and may stop
+    // the save: it then fails with SaveCancelled, and the target is left alone. Only reads the
+    // document, so it may run on a worker while the document stays unchanged.
+    static bool write(const CSVDocument &document, const QString &path, Error *error,
+                      const ZRNCSVExport::Progress &progress = {});
 };

@@ -2,20 +2,17 @@
 
 #include "document/CSVDocumentReader.h"
 
-#include <QObject>
-
 #include <functional>
-#include <memory>
+#include <optional>
 
-class ZRNProgressWindowController;
+class QWidget;
 
-// Reads a file for a new document. A large file is read on a worker while an application-modal
-// progress window shows how many of its bytes were read, and the windows keep drawing; Cancel
-// stops the read. A small file is read at once.
-class DocumentReadRun : public QObject
+// Reads a file for a document. A large file is read on a worker while a progress window shows
+// how many of its bytes were read, and the windows keep drawing; Cancel stops the read. The
+// window is a sheet on the document window the file is read for, or modal for the whole
+// application when it is read for a new document. A small file is read at once.
+class DocumentReadRun
 {
-    Q_OBJECT
-
 public:
     // Smaller files read in a blink: no sheet.
     static constexpr qint64 s_progressThreshold = 16 * 1024 * 1024;
@@ -25,20 +22,6 @@ public:
     using Completion =
         std::function<void(std::optional<CSVDocumentReader::Result> result, const Error &error)>;
 
-    static void start(const QString &path, const CSVImportExportPreset &preset,
+    static void start(const QString &path, const CSVImportExportPreset &preset, QWidget *window,
                       Completion completion);
-
-private:
-    explicit DocumentReadRun(Completion completion);
-    void begin(const QString &path, const CSVImportExportPreset &preset, qint64 size);
-
-    // What the worker fills; it may outlive the run when its window closes.
-    struct Outcome
-    {
-        std::optional<CSVDocumentReader::Result> result;
-        Error error;
-    };
-
-    Completion m_completion;
-    ZRNProgressWindowController *m_progressWindowController = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "DocumentRereading.h"
 
+#include "DocumentReadRun.h"
 #include "DocumentWindow.h"
 
 #include "document/CSVDocument.h"
@@ -13,18 +14,29 @@
 
 namespace {
 
-using Read = std::function<bool(CSVDocument &, Error *)>;
+// Takes what was read into the document, on the main thread.
+using Apply = std::function<void(CSVDocument &, CSVDocumentReader::Result)>;
 
-void reread(DocumentWindow &window, const QString &question, const char *messageKey, Read read)
+// The document stays as it is until the file has been read in full; a cancelled read leaves it
+// so.
+void reread(DocumentWindow &window, const QString &question, const char *messageKey,
+            const CSVImportExportPreset &preset, Apply apply)
 {
     QPointer<DocumentWindow> guarded(&window);
-    const auto run = [guarded, read = std::move(read)] {
+    const auto run = [guarded, preset, apply = std::move(apply)] {
         if (!guarded)
             return;
-        Error error;
-        if (!read(guarded->document(), &error))
-            ZRNAlert::inform(guarded, localized("LSOpenFailedTitle"), error.localizedDescription(),
-                             {});
+        const auto completion = [guarded, apply](std::optional<CSVDocumentReader::Result> result,
+                                                 const Error &error) {
+            if (!guarded)
+                return;
+            if (!result)
+                ZRNAlert::inform(guarded, localized("LSOpenFailedTitle"),
+                                 error.localizedDescription(), {});
+            else if (!result->cancelled)
+                apply(guarded->document(), std::move(*result));
+        };
+        DocumentReadRun::start(guarded->document().filePath(), preset, guarded, completion);
     };
     if (!window.document().hasUnsavedChanges()) {
         run();
@@ -41,15 +53,17 @@ void reread(DocumentWindow &window, const QString &question, const char *message
 void DocumentRereading::revertDocumentToSaved(DocumentWindow &window)
 {
     reread(window, localized("LSARevertTitle").arg(window.displayName()), "LSARevertMsg",
-           [](CSVDocument &document, Error *error) {
-               return document.revertToContentsOfURL(document.filePath(), error);
+           window.document().importPreset(),
+           [](CSVDocument &document, CSVDocumentReader::Result result) {
+               document.revertWithReadResult(document.filePath(), std::move(result));
            });
 }
 
 void DocumentRereading::reopenWithEncoding(DocumentWindow &window, StringEncoding encoding)
 {
     reread(window, localized("LSAReopenDiscardsTitle"), "LSAReopenDiscardsMsg",
-           [encoding](CSVDocument &document, Error *error) {
-               return document.reopenWithEncoding(encoding, error);
+           window.document().importPresetWithEncoding(encoding),
+           [encoding](CSVDocument &document, CSVDocumentReader::Result result) {
+               document.reopenWithReadResult(encoding, std::move(result));
            });
 }

@@ -1,6 +1,7 @@
 #include "DocumentSaving.h"
 
 #include "DocumentWindow.h"
+#include "ProgressSheetRun.h"
 #include "SavePanel.h"
 
 #include "document/CSVDocument.h"
@@ -8,7 +9,21 @@
 #include "foundation/LocalizedStrings.h"
 #include "kit/ZRNAlert.h"
 
+#include <QFileInfo>
 #include <QPointer>
+
+#include <memory>
+
+namespace {
+
+// What the worker fills; read only once the worker has returned.
+struct Outcome
+{
+    bool written = false;
+    Error error;
+};
+
+} // namespace
 
 void DocumentSaving::saveDocument(DocumentWindow &window, Done done)
 {
@@ -19,9 +34,7 @@ void DocumentSaving::saveDocument(DocumentWindow &window, Done done)
         saveDocumentAs(window, std::move(done));
         return;
     }
-    const bool saved = saveToURL(window, path);
-    if (done)
-        done(saved);
+    saveToURL(window, path, std::move(done));
 }
 
 void DocumentSaving::saveDocumentAs(DocumentWindow &window, Done done)
@@ -29,17 +42,40 @@ void DocumentSaving::saveDocumentAs(DocumentWindow &window, Done done)
     QPointer<DocumentWindow> guarded(&window);
     SavePanel::begin(window.document(), window.displayName(), &window,
                      [guarded, done](const QString &path) {
-                         const bool saved = guarded && !path.isEmpty() && saveToURL(*guarded, path);
-                         if (done)
-                             done(saved);
+                         if (guarded && !path.isEmpty())
+                             saveToURL(*guarded, path, done);
+                         else if (done)
+                             done(false);
                      });
 }
 
-bool DocumentSaving::saveToURL(DocumentWindow &window, const QString &path)
+// The sheet keeps the user from changing the document while the worker writes it. A save the
+// user cancelled says nothing: the file is as it was.
+void DocumentSaving::saveToURL(DocumentWindow &window, const QString &path, Done done)
 {
-    Error error;
-    if (window.document().saveToURL(path, &error))
-        return true;
-    ZRNAlert::inform(&window, localized("LSASaveFailedTitle"), error.localizedDescription(), {});
-    return false;
+    const CSVDocument &document = window.document();
+    const qint64 rows =
+        qint64(document.rowArrays().size()) + (document.exportPreset().firstRowIsHeader() ? 1 : 0);
+    auto outcome = std::make_shared<Outcome>();
+    QPointer<DocumentWindow> guarded(&window);
+    ProgressSheetRun::start(
+        &window, localized("LSSavingFile").arg(QFileInfo(path).fileName()), double(rows),
+        rows * document.numberOfColumns() >= s_progressCells,
+        [&document, path, outcome](const ProgressSheetRun::Progress &progress) {
+            outcome->written =
+                document.writeToURL(path, &outcome->error, [&progress](qsizetype rowsWritten) {
+                    return progress(double(rowsWritten));
+                });
+        },
+        [guarded, path, outcome, done](bool cancelled) {
+            // Written in full before Cancel reached the worker: the file is saved all the same.
+            const bool saved = guarded && outcome->written;
+            if (saved)
+                guarded->document().didSaveToURL(path);
+            else if (guarded && !cancelled)
+                ZRNAlert::inform(guarded, localized("LSASaveFailedTitle"),
+                                 outcome->error.localizedDescription(), {});
+            if (done)
+                done(saved);
+        });
 }

@@ -118,6 +118,25 @@ TEST_F(CSVDocumentSavingTest, UnencodableCharacterIsNamedAsTheTableShowsIt)
     writeNames(QStringLiteral(": The title of column 2 "));
 }
 
+// Cancelled after the first block went to the temporary file: the old file stays byte for
+// byte and the temporary file is gone.
+TEST_F(CSVDocumentSavingTest, CancelledSaveLeavesTheOldFileAndNoTemporaryFile)
+{
+    auto document = open(QByteArray("a,b\n").repeated(100'000));
+    const QString target = TestData::writeFile(m_dir, QStringLiteral("old.csv"), "old\n");
+    const QStringList files = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+    qsizetype rowsWritten = 0;
+    Error error;
+    EXPECT_FALSE(document->writeToURL(target, &error, [&](qsizetype rows) {
+        rowsWritten = rows;
+        return false;
+    }));
+    EXPECT_EQ(error.code(), CSVDocumentWriter::SaveCancelled);
+    EXPECT_GT(rowsWritten, 0);
+    EXPECT_EQ(TestData::readFile(target), "old\n");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), files);
+}
+
 // What the save must survive: each case spoils the save in its own way, and the file that was
 // there stays byte for byte, the document keeps its unsaved changes and no stray file is left.
 struct FailureCase
