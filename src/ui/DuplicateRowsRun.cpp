@@ -1,15 +1,14 @@
 #include "DuplicateRowsRun.h"
 
 #include "DocumentWindow.h"
+#include "ProgressSheetRun.h"
 
 #include "document/CSVDocument.h"
 #include "document/commands/CSVDuplicateRows.h"
 #include "foundation/LocalizedStrings.h"
 #include "kit/ZRNAlert.h"
-#include "kit/ZRNOperationQueue.h"
-#include "kit/ZRNProgressDescriptor.h"
-#include "kit/ZRNProgressWindowController.h"
-#include "kit/ZRNSheetPresentation.h"
+
+#include <QPointer>
 
 using Purpose = CSVDuplicateSearch::Purpose;
 
@@ -28,33 +27,27 @@ DuplicateRowsRun::DuplicateRowsRun(DocumentWindow &window, CSVDuplicateSearch se
 
 void DuplicateRowsRun::begin()
 {
-    ZRNSheetPresentation::sharedPresentation().prepareSheetPresentationForWindow(&m_window);
-    m_progressWindowController = new ZRNProgressWindowController(this);
     const char *title =
         m_search->purpose() == Purpose::Remove ? "LSUDRemoveDuplicateRows" : "LSShowDuplicateRows";
-    ZRNProgressDescriptor *item = m_progressWindowController->setupAsDeterminate(
-        localized(title), 1.0, double(m_search->rowCount()), 1.0, true);
-    m_progressWindowController->operationQueue()->addOperation([search = m_search, item] {
-        search->run([item](qint64 examined) {
-            item->setCurrentValue(double(examined));
-            return !item->isCancelled();
+    QPointer<DuplicateRowsRun> self(this);
+    ProgressSheetRun::start(
+        &m_window, localized(title), double(m_search->rowCount()), true,
+        [search = m_search](const ProgressSheetRun::Progress &progress) {
+            search->run([&progress](qint64 examined) { return progress(double(examined)); });
+        },
+        [self](bool cancelled) {
+            if (self)
+                self->complete(cancelled);
         });
-    });
-    m_progressWindowController->beginProgressSheetForWindow(
-        &m_window, [this](bool cancelled) { complete(cancelled); });
 }
 
 void DuplicateRowsRun::complete(bool cancelled)
 {
-    if (cancelled)
-        ZRNSheetPresentation::sharedPresentation().cleanUpSheetPresentationForWindow(&m_window);
-    else
+    if (!cancelled)
         tellResult();
-    m_progressWindowController = nullptr;
     deleteLater();
 }
 
-// The alert takes over the sheet highlight and clears it when it ends.
 void DuplicateRowsRun::tellResult()
 {
     CSVDocument &document = m_window.document();
@@ -63,9 +56,7 @@ void DuplicateRowsRun::tellResult()
         const qint64 removed = CSVDuplicateRows::removeFound(document, *m_search);
         ZRNAlert::inform(&m_window, localized("LSARemoveDuplicateRowsTitle"),
                          removed ? localized("LSARemoveDuplicateRows").arg(removed) : notFound, {});
-    } else if (CSVDuplicateRows::showFound(document, *m_search)) {
-        ZRNSheetPresentation::sharedPresentation().cleanUpSheetPresentationForWindow(&m_window);
-    } else {
+    } else if (!CSVDuplicateRows::showFound(document, *m_search)) {
         ZRNAlert::inform(&m_window, localized("LSAShowDuplicateRowsTitle"), notFound, {});
     }
 }

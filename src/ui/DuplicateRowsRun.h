@@ -7,7 +7,6 @@
 #include <memory>
 
 class DocumentWindow;
-class ZRNProgressWindowController;
 
 // One search for duplicate rows: it runs on a worker while a progress sheet covers the window,
 // and Cancel stops it with the document unchanged. Its completion, on the main thread, removes
@@ -29,5 +28,4 @@ private:
     DocumentWindow &m_window;
     // Shared with the worker, which may outlive a closed window.
     std::shared_ptr<CSVDuplicateSearch> m_search;
-    ZRNProgressWindowController *m_progressWindowController = nullptr;
 };
