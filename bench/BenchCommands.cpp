@@ -20,6 +20,7 @@ const QList<BenchCommand> &benchCommands()
         {"filter", "FILE TEXT", filterCommand},
         {"replace", "FILE FIND REPLACE", replaceCommand},
         {"clipboard", "FILE", clipboardCommand, true},
+        {"eventloop", "FILE OUT", eventLoopCommand, true},
     };
     return s_commands;
 }

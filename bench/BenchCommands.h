@@ -32,3 +32,4 @@ int recoveryCommand(const QStringList &arguments);
 int filterCommand(const QStringList &arguments);
 int replaceCommand(const QStringList &arguments);
 int clipboardCommand(const QStringList &arguments);
+int eventLoopCommand(const QStringList &arguments);
