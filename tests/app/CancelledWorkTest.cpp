@@ -12,6 +12,7 @@
 
 #include "document/CSVDocument.h"
 #include "kit/ZRNProgressWindow.h"
+#include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -24,6 +25,8 @@
 using namespace GuiTestSupport;
 
 namespace {
+
+using NamedCases::PrintTo;
 
 // Long reads and saves run on a worker under a progress window; Cancel must leave everything
 // as it was: the documents, their unsaved changes and the files.
@@ -79,11 +82,6 @@ struct CancelCase
     void (*prepare)(DocumentWindow *window, const QString &large);
     void (*start)(DocumentWindow *window, const QString &large);
 };
-
-void PrintTo(const CancelCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class CancelledDocumentWorkTest : public CancelledWorkTest,
                                   public ::testing::WithParamInterface<CancelCase>
@@ -153,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Works, CancelledDocumentWorkTest, ::testing::Values(
     }, [](DocumentWindow *window, const QString &) {
         window->sendCommand({CommandId::SaveDocument});
     }}),
-    [](const auto &info) { return std::string(info.param.name); });
+    caseName);
 // clang-format on
 
 } // namespace
