@@ -28,8 +28,7 @@ void timeRowRemoval(QTextStream &out, const char *label, CSVDocument &document,
 // Fits every column to its cells as the table draws them, in the factory font.
 void timeFittingWidths(QTextStream &out, CSVDocument &document)
 {
-    CSVTableView table(document);
-    table.setTableFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    CSVTableView table(document, QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     const TableCellWidthMeasure measure(&table);
     Measurement measurement;
     CSVColumnWidths::fitAllColumns(document, measure);

@@ -29,7 +29,7 @@ constexpr int s_rowPadding = 6;
 
 } // namespace
 
-CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
+CSVTableView::CSVTableView(CSVDocument &document, const QFont &font, QWidget *parent)
     : QTableView(parent)
     , m_document(document)
     , m_model(new CSVTableModel(document, this))
@@ -45,6 +45,7 @@ CSVTableView::CSVTableView(CSVDocument &document, QWidget *parent)
 {
     setHorizontalHeader(m_header);
     setVerticalHeader(m_ruler);
+    setTableFont(font);
     setModel(m_model);
     QItemSelectionModel *standardSelectionModel = selectionModel();
     setSelectionModel(m_selectionModel);
@@ -107,8 +108,13 @@ void CSVTableView::setTableFont(const QFont &font)
 {
     setFont(font);
     const int height = rowHeightForFont(font);
-    if (height > 0)
+    if (height > 0 && height != m_ruler->defaultSectionSize()) {
+        // The header tells of every row resized, one at a time: a million rows would keep the
+        // window from drawing for a while. One layout of the whole does the same.
+        const QSignalBlocker blocker(m_ruler);
         m_ruler->setDefaultSectionSize(height);
+        updateGeometries();
+    }
     viewport()->update();
     m_ruler->viewport()->update();
 }

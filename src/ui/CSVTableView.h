@@ -28,7 +28,9 @@ class CSVTableView : public QTableView
     Q_OBJECT
 
 public:
-    explicit CSVTableView(CSVDocument &document, QWidget *parent = nullptr);
+    // The font comes before the rows: set afterwards, it would resize every row.
+    explicit CSVTableView(CSVDocument &document, const QFont &font = QFont(),
+                          QWidget *parent = nullptr);
 
     CSVTableModel *tableModel() const { return m_model; }
     CSVTableColumnHeaderView *columnHeaderView() const { return m_header; }

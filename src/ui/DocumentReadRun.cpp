@@ -10,11 +10,18 @@
 
 namespace {
 
+CSVDocumentReader::Result cancelledRead()
+{
+    CSVDocumentReader::Result result;
+    result.cancelled = true;
+    return result;
+}
+
 // What the worker fills; read only once the worker has returned. Until it has run, the read
 // counts as cancelled: Cancel may come before the worker began.
 struct Outcome
 {
-    std::optional<CSVDocumentReader::Result> result = CSVDocumentReader::Result{.cancelled = true};
+    std::optional<CSVDocumentReader::Result> result = cancelledRead();
     Error error;
 };
 

@@ -81,8 +81,8 @@ DocumentWindow::DocumentWindow(CSVDocument &document, ApplicationCommands *appli
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The columns come first, so the table is laid out once, with its columns.
     m_document.buildTableViewColumns();
+    m_tableViewFont = GeneralPreferencePanel::defaultFont();
     setUpTable();
-    setTableViewFont(GeneralPreferencePanel::defaultFont());
     setUpMenusAndToolbar();
     connectDocument();
     updateUI();
@@ -101,7 +101,7 @@ DocumentWindow::~DocumentWindow()
 
 void DocumentWindow::setUpTable()
 {
-    m_tableView = new CSVTableView(m_document, this);
+    m_tableView = new CSVTableView(m_document, m_tableViewFont, this);
     m_tableView->columnHeaderView()->setDelegate(this);
     connect(m_tableView, &CSVTableView::columnHeaderDoubleClicked, this, [this](int column) {
         sendCommand({CommandId::ShowTitleEditWindowForTableColumn, column});
