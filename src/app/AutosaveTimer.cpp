@@ -2,11 +2,10 @@
 
 #include "document/CSVDocument.h"
 #include "foundation/DefaultsKeys.h"
-#include "foundation/Error.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
-
-#include <QFileInfo>
+#include "ui/DocumentSaving.h"
+#include "ui/DocumentWindow.h"
 
 #include <algorithm>
 #include <limits>
@@ -34,14 +33,9 @@ void AutosaveTimer::handlePrefsChange()
 
 void AutosaveTimer::autosaveDoTimer()
 {
-    for (CSVDocument *document : m_documents()) {
-        if (document->filePath().isEmpty() || !document->isEditable() ||
-            !document->hasUnsavedChanges())
-            continue;
-        Error error;
-        if (!document->saveToURL(document->filePath(), &error))
-            qWarning("Warning: autosave of %s failed: %s",
-                     qPrintable(QFileInfo(document->filePath()).fileName()),
-                     qPrintable(error.localizedDescription()));
+    for (DocumentWindow *window : m_documents()) {
+        const CSVDocument &document = window->document();
+        if (!document.filePath().isEmpty() && document.isEditable() && document.hasUnsavedChanges())
+            DocumentSaving::autosaveDocument(*window);
     }
 }

@@ -6,19 +6,20 @@
 #include <functional>
 #include <vector>
 
-class CSVDocument;
+class DocumentWindow;
 
 // Saves the open documents every few minutes, as the General preferences set it
 // ("TBWRDefaultAutoSaveTimeKey", 0 is off). A new setting takes effect at once and starts the
 // count again. Only documents with a file and unsaved changes are saved: an untitled one would
 // need a save panel, and a read-only one may hold partial or ragged rows. No dialog is ever
-// shown; a failed save stays unsaved and is logged.
+// shown; a failed save stays unsaved and is logged. A large document is written like a user's
+// save, on a worker under a progress sheet: Cancel skips it this round.
 class AutosaveTimer : public QObject
 {
     Q_OBJECT
 
 public:
-    using Documents = std::function<std::vector<CSVDocument *>()>;
+    using Documents = std::function<std::vector<DocumentWindow *>()>;
 
     explicit AutosaveTimer(Documents documents, QObject *parent = nullptr);
 

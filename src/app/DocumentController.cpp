@@ -41,13 +41,13 @@ DocumentController::DocumentController(ApplicationCommands *application, QObject
     , m_application(application)
     , m_autosaveTimer(std::make_unique<AutosaveTimer>([this] {
         // Nor a document under a progress sheet: its save or read is under way.
-        std::vector<CSVDocument *> documents;
+        std::vector<DocumentWindow *> windows;
         for (const Entry &entry : m_documents) {
             if (!m_recoveredUnsaved.contains(entry.document.get()) &&
                 !ProgressSheetRun::isRunningOn(entry.window))
-                documents.push_back(entry.document.get());
+                windows.push_back(entry.window);
         }
-        return documents;
+        return windows;
     }))
     , m_recoverySession(std::make_unique<RecoverySession>(StateFolder::recoveryPath()))
 {}

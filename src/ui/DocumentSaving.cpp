@@ -34,7 +34,12 @@ void DocumentSaving::saveDocument(DocumentWindow &window, Done done)
         saveDocumentAs(window, std::move(done));
         return;
     }
-    saveToURL(window, path, std::move(done));
+    saveToURL(window, path, alertFailure, std::move(done));
+}
+
+void DocumentSaving::autosaveDocument(DocumentWindow &window)
+{
+    saveToURL(window, window.document().filePath(), logFailure, {});
 }
 
 void DocumentSaving::saveDocumentAs(DocumentWindow &window, Done done)
@@ -43,7 +48,7 @@ void DocumentSaving::saveDocumentAs(DocumentWindow &window, Done done)
     SavePanel::begin(window.document(), window.displayName(), &window,
                      [guarded, done](const QString &path) {
                          if (guarded && !path.isEmpty())
-                             saveToURL(*guarded, path, done);
+                             saveToURL(*guarded, path, alertFailure, done);
                          else if (done)
                              done(false);
                      });
@@ -51,7 +56,8 @@ void DocumentSaving::saveDocumentAs(DocumentWindow &window, Done done)
 
 // The sheet keeps the user from changing the document while the worker writes it. A save the
 // user cancelled says nothing: the file is as it was.
-void DocumentSaving::saveToURL(DocumentWindow &window, const QString &path, Done done)
+void DocumentSaving::saveToURL(DocumentWindow &window, const QString &path, Failed failed,
+                               Done done)
 {
     const CSVDocument &document = window.document();
     const qint64 rows =
@@ -67,15 +73,25 @@ void DocumentSaving::saveToURL(DocumentWindow &window, const QString &path, Done
                     return progress(double(rowsWritten));
                 });
         },
-        [guarded, path, outcome, done](bool cancelled) {
+        [guarded, path, outcome, failed, done](bool cancelled) {
             // Written in full before Cancel reached the worker: the file is saved all the same.
             const bool saved = guarded && outcome->written;
             if (saved)
                 guarded->document().didSaveToURL(path);
             else if (guarded && !cancelled)
-                ZRNAlert::inform(guarded, localized("LSASaveFailedTitle"),
-                                 outcome->error.localizedDescription(), {});
+                failed(*guarded, path, outcome->error);
             if (done)
                 done(saved);
         });
+}
+
+void DocumentSaving::alertFailure(DocumentWindow &window, const QString &, const Error &error)
+{
+    ZRNAlert::inform(&window, localized("LSASaveFailedTitle"), error.localizedDescription(), {});
+}
+
+void DocumentSaving::logFailure(DocumentWindow &, const QString &path, const Error &error)
+{
+    qWarning("Warning: autosave of %s failed: %s", qPrintable(QFileInfo(path).fileName()),
+             qPrintable(error.localizedDescription()));
 }

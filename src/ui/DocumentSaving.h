@@ -5,6 +5,7 @@
 #include <functional>
 
 class DocumentWindow;
+class Error;
 
 // Saving a window's document as the user asks for it: Save writes to the document's own file
 // (asking for one the first time), Save As always asks, through the save panel. A large
@@ -21,7 +22,14 @@ public:
 
     static void saveDocument(DocumentWindow &window, Done done = {});
     static void saveDocumentAs(DocumentWindow &window, Done done = {});
+    // Writes the document over its own file as Save does, but never asks anything: a failed
+    // autosave is only logged, and a cancelled one waits for the next round.
+    static void autosaveDocument(DocumentWindow &window);
 
 private:
-    static void saveToURL(DocumentWindow &window, const QString &path, Done done);
+    using Failed = void (*)(DocumentWindow &window, const QString &path, const Error &error);
+
+    static void saveToURL(DocumentWindow &window, const QString &path, Failed failed, Done done);
+    static void alertFailure(DocumentWindow &window, const QString &path, const Error &error);
+    static void logFailure(DocumentWindow &window, const QString &path, const Error &error);
 };

@@ -80,7 +80,7 @@ struct CancelCase
     // Sets the scene on the window of an edited document: its file replaced by a large one,
     // or the document made large.
     void (*prepare)(DocumentWindow *window, const QString &large);
-    void (*start)(DocumentWindow *window, const QString &large);
+    void (*start)(DocumentController &documents, DocumentWindow *window, const QString &large);
 };
 
 class CancelledDocumentWorkTest : public CancelledWorkTest,
@@ -101,7 +101,7 @@ TEST_P(CancelledDocumentWorkTest, LeavesTheDocumentAndItsFilesAsTheyWere)
     const CSVRowList rows = document.rowArrays();
     const QMap<QString, QByteArray> files = folder();
 
-    GetParam().start(window, large);
+    GetParam().start(documents(), window, large);
     // Meanwhile nothing else may write the document or take it away.
     documents().autosaveTimer().autosaveDoTimer();
     documents().closeWindow(window);
@@ -124,17 +124,25 @@ void replaceFile(DocumentWindow *window, const QString &large)
 
 void keepAll(DocumentWindow *, const QString &) {}
 
+// Rows enough to be written on a worker for a while, all the same row.
+void makeLarge(DocumentWindow *window, const QString &)
+{
+    CSVDocument &document = window->document();
+    document.setRowArrays(
+        CSVRowList(DocumentSaving::s_progressCells * 2, document.rowArrays().front()));
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Works, CancelledDocumentWorkTest, ::testing::Values(
-    CancelCase{"Revert", replaceFile, [](DocumentWindow *window, const QString &) {
+    CancelCase{"Revert", replaceFile, [](DocumentController &, DocumentWindow *window, const QString &) {
         window->sendCommand({CommandId::RevertDocumentToSaved});
         answerAlert(window, 1);
     }},
-    CancelCase{"ReopenWithEncoding", replaceFile, [](DocumentWindow *window, const QString &) {
+    CancelCase{"ReopenWithEncoding", replaceFile, [](DocumentController &, DocumentWindow *window, const QString &) {
         window->sendCommand({CommandId::ReopenWithEncoding, qint64(StringEncodings::ISOLatin1)});
         answerAlert(window, 1);
     }},
-    CancelCase{"InsertFile", keepAll, [](DocumentWindow *window, const QString &large) {
+    CancelCase{"InsertFile", keepAll, [](DocumentController &, DocumentWindow *window, const QString &large) {
         window->sendCommand({CommandId::InsertDocument});
         auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         ASSERT_TRUE(panel);
@@ -143,13 +151,14 @@ INSTANTIATE_TEST_SUITE_P(Works, CancelledDocumentWorkTest, ::testing::Values(
         WAIT_UNTIL(openAssistant());
         openAssistant()->accept();
     }},
-    // Rows enough to be written on a worker for a while, all the same row.
-    CancelCase{"Save", [](DocumentWindow *window, const QString &) {
-        CSVDocument &document = window->document();
-        document.setRowArrays(CSVRowList(DocumentSaving::s_progressCells * 2,
-                                         document.rowArrays().front()));
-    }, [](DocumentWindow *window, const QString &) {
+    CancelCase{"Save", makeLarge, [](DocumentController &, DocumentWindow *window,
+                                     const QString &) {
         window->sendCommand({CommandId::SaveDocument});
+    }},
+    // Under the same sheet as a user's save, never on the main thread.
+    CancelCase{"Autosave", makeLarge, [](DocumentController &documents, DocumentWindow *,
+                                         const QString &) {
+        documents.autosaveTimer().autosaveDoTimer();
     }}),
     caseName);
 // clang-format on
