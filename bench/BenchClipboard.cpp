@@ -18,7 +18,7 @@ void timeCopy(QTextStream &out, const char *label, CSVDocument &document)
     SystemPasteboard &pasteboard = SystemPasteboard::general();
     Measurement measurement;
     CSVClipboard::copy(document, pasteboard);
-    out << label << ": " << measurement.seconds() << " s, private flavour "
+    out << label << ": " << measurement.secondsWithCpu() << ", private flavour "
         << Measurement::megabytes(pasteboard.data(CSVPasteboard::s_rowsType).size() +
                                   pasteboard.data(CSVPasteboard::s_columnsType).size())
         << ", text "
@@ -60,7 +60,7 @@ int clipboardCommand(const QStringList &arguments)
         CSVDocument fromClipboard;
         Measurement measurement;
         CSVClipboard::setRowsFromPasteboard(fromClipboard, pasteboard);
-        out << "new document from them: " << measurement.seconds() << " s\n";
+        out << "new document from them: " << measurement.secondsWithCpu() << '\n';
     }
 
     document->selectRowIndexes({}, false);

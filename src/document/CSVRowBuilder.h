@@ -3,6 +3,7 @@
 #include "CSVRow.h"
 #include "CSVRowSlabs.h"
 
+#include <QByteArrayView>
 #include <QStringView>
 
 #include <string>
@@ -15,6 +16,9 @@ class CSVRowBuilder
 public:
     void clear();
     void appendField(QStringView field);
+    // The field in UTF-8; false, and the row left unusable, when it is not valid UTF-8. A byte
+    // order mark is kept as text.
+    bool appendUtf8Field(QByteArrayView field);
 
     qsizetype count() const { return qsizetype(m_ends.size()); }
 

@@ -37,12 +37,11 @@ QByteArray SystemPasteboard::data(const char *type) const
 
 void SystemPasteboard::setContents(Contents contents)
 {
+    // Plain text is kept as the UTF-8 bytes too: the toolkit offers "text/plain" under the
+    // desktop's text targets whichever way it was set, and converts only what is asked for,
+    // where a QString would double a large copy.
     auto *data = new QMimeData;
-    for (auto &[type, bytes] : contents) {
-        if (type == QLatin1String(s_plainTextType))
-            data->setText(QString::fromUtf8(bytes));
-        else
-            data->setData(type, bytes);
-    }
+    for (auto &[type, bytes] : contents)
+        data->setData(type, bytes);
     QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -3,8 +3,9 @@
 #include "document/commands/CSVPasteboard.h"
 
 // The desktop's clipboard for the clipboard commands. The private flavours travel under their
-// names as MIME types; plain text goes through the toolkit's text conversion, so other programs
-// get it in the encodings they ask for and their text is read whatever encoding they sent.
+// names as MIME types; the toolkit offers plain text under the desktop's text targets too, so
+// other programs get it in the encodings they ask for, and reads their text whatever encoding
+// they sent.
 class SystemPasteboard : public CSVPasteboard
 {
 public:

@@ -26,15 +26,28 @@ std::vector<qint64> positionsOf(const std::vector<CSVTableColumn> &columns)
     return positions;
 }
 
+// The private flavour (after its head), the text form and the HTML table, in one walk over the
+// rows.
 void writeToPasteboard(CSVPasteboard &pasteboard, const char *privateType, QByteArray archive,
                        const CSVCopiedTable &table)
 {
-    const QByteArray text = CSVClipboardText::write(table).toUtf8();
-    pasteboard.setContents(
-        {{QString::fromLatin1(privateType), std::move(archive)},
-         {QString::fromLatin1(Pasteboard::s_tabularTextType), text},
-         {QString::fromLatin1(Pasteboard::s_plainTextType), text},
-         {QString::fromLatin1(Pasteboard::s_htmlType), CSVClipboardText::html(table).toUtf8()}});
+    QByteArray text;
+    QByteArray html;
+    {
+        CSVByteWriter archiveWriter(archive);
+        CSVByteWriter textWriter(text);
+        CSVByteWriter htmlWriter(html);
+        CSVClipboardText::startHtml(htmlWriter);
+        table.forEachRow([&](const CSVCopiedTable::Cells &cells) {
+            CSVClipboardArchive::appendRow(archiveWriter, cells);
+            CSVClipboardText::appendRow(textWriter, htmlWriter, cells);
+        });
+        CSVClipboardText::finishHtml(htmlWriter);
+    }
+    pasteboard.setContents({{QString::fromLatin1(privateType), std::move(archive)},
+                            {QString::fromLatin1(Pasteboard::s_tabularTextType), text},
+                            {QString::fromLatin1(Pasteboard::s_plainTextType), text},
+                            {QString::fromLatin1(Pasteboard::s_htmlType), std::move(html)}});
 }
 
 bool hasText(const CSVPasteboard &pasteboard)
@@ -156,8 +169,8 @@ void writeSelectedRowsToPasteboard(CSVDocument &document, CSVPasteboard &pastebo
 {
     const CSVRowList rows = document.selectedRows();
     const CSVCopiedTable table(rows, positionsOf(document.tableColumns().columns()));
-    writeToPasteboard(pasteboard, Pasteboard::s_rowsType, CSVClipboardArchive::writeRows(table),
-                      table);
+    writeToPasteboard(pasteboard, Pasteboard::s_rowsType,
+                      CSVClipboardArchive::rowsHead(table.rowCount()), table);
 }
 
 void writeSelectedColumnsToPasteboard(CSVDocument &document, CSVPasteboard &pasteboard)
@@ -165,7 +178,7 @@ void writeSelectedColumnsToPasteboard(CSVDocument &document, CSVPasteboard &past
     const std::vector<CSVTableColumn> columns = document.selectedColumns();
     const CSVCopiedTable table(document.rowArrays(), positionsOf(columns));
     writeToPasteboard(pasteboard, Pasteboard::s_columnsType,
-                      CSVClipboardArchive::writeColumns(columns, table), table);
+                      CSVClipboardArchive::columnsHead(columns, table.rowCount()), table);
 }
 
 void insertRowsFromPasteboard(CSVDocument &document, const CSVPasteboard &pasteboard)

@@ -1,11 +1,12 @@
 #include "CSVClipboardArchive.h"
 
+#include "CSVCborReader.h"
+
 #include "document/CSVRowBuilder.h"
 
-#include <QCborStreamReader>
-#include <QCborStreamWriter>
 #include <QVariantMap>
 
+#include <bit>
 #include <cmath>
 
 namespace CSVClipboardArchive {
@@ -18,63 +19,61 @@ const QString s_nameKey = QStringLiteral("name");
 const QString s_widthKey = QStringLiteral("width");
 const QString s_alignmentKey = QStringLiteral("contentAlignment");
 
-void writeRowArray(QCborStreamWriter &writer, const CSVCopiedTable &table)
+using MajorType = CSVCborReader::MajorType;
+
+// The type and its argument in the shortest form, as QCborStreamWriter writes them.
+void appendHead(CSVByteWriter &archive, MajorType type, quint64 argument)
 {
-    writer.startArray(quint64(table.rowCount()));
-    table.forEachRow([&](const std::vector<QStringView> &cells) {
-        writer.startArray(quint64(cells.size()));
-        for (QStringView cell : cells)
-            writer.append(cell);
-        writer.endArray();
-    });
-    writer.endArray();
+    const auto first = char(type << 5);
+    if (argument < 24) {
+        archive.append(char(first | char(argument)));
+        return;
+    }
+    const int size = argument <= 0xFF ? 1 : argument <= 0xFFFF ? 2 : argument <= 0xFFFFFFFF ? 4 : 8;
+    archive.append(char(first | char(24 + std::countr_zero(unsigned(size)))));
+    for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
+        archive.append(char(argument >> shift));
 }
 
-bool readString(QCborStreamReader &reader, QString &text)
+void appendText(CSVByteWriter &archive, QByteArrayView utf8)
 {
-    if (!reader.isString())
-        return false;
-    text.resize(0);
-    QCborStreamReader::StringResult<QString> chunk = reader.readString();
-    for (; chunk.status == QCborStreamReader::Ok; chunk = reader.readString())
-        text += chunk.data;
-    return chunk.status == QCborStreamReader::EndOfString;
+    appendHead(archive, MajorType::Text, quint64(utf8.size()));
+    archive.append(utf8);
+}
+
+void appendText(CSVByteWriter &archive, QStringView text)
+{
+    appendText(archive, text.toUtf8());
+}
+
+void appendDouble(CSVByteWriter &archive, double value)
+{
+    archive.append(char(MajorType::Simple << 5 | 27));
+    const auto bits = std::bit_cast<quint64>(value);
+    for (int shift = 56; shift >= 0; shift -= 8)
+        archive.append(char(bits >> shift));
 }
 
 // Reads an array of arrays of strings into rows.
-bool readRowArray(QCborStreamReader &reader, CSVRowList &rows)
+bool readRowArray(CSVCborReader &reader, CSVRowList &rows)
 {
-    if (!reader.isArray() || !reader.enterContainer())
+    if (!reader.enterArray())
         return false;
     CSVRowBuilder builder;
-    QString cell;
+    QByteArrayView cell;
     while (reader.hasNext()) {
-        if (!reader.isArray() || !reader.enterContainer())
+        if (!reader.enterArray())
             return false;
         builder.clear();
         while (reader.hasNext()) {
-            if (!readString(reader, cell))
+            if (!reader.readUtf8(cell) || !builder.appendUtf8Field(cell))
                 return false;
-            builder.appendField(cell);
         }
         if (!reader.leaveContainer())
             return false;
         rows.push_back(builder.makeRow());
     }
-    return reader.lastError() == QCborError::NoError && reader.leaveContainer();
-}
-
-bool readNumber(QCborStreamReader &reader, QVariant &number)
-{
-    if (reader.isDouble())
-        number = reader.toDouble();
-    else if (reader.isFloat())
-        number = double(reader.toFloat());
-    else if (reader.isUnsignedInteger())
-        number = quint64(reader.toUnsignedInteger());
-    else
-        return false;
-    return reader.next();
+    return reader.leaveContainer();
 }
 
 // Widths and alignments another program wrote may be anything; such values are left out.
@@ -87,35 +86,35 @@ bool isSound(const QString &key, const QVariant &value)
     return value.isValid();
 }
 
-bool readDescription(QCborStreamReader &reader, QVariantMap &description)
+bool readDescription(CSVCborReader &reader, QVariantMap &description)
 {
-    if (!reader.isMap() || !reader.enterContainer())
+    if (!reader.enterMap())
         return false;
     QString key;
     while (reader.hasNext()) {
-        if (!readString(reader, key))
+        if (!reader.readString(key))
             return false;
         QVariant value;
         if (key == s_nameKey) {
             QString name;
-            if (!readString(reader, name))
+            if (!reader.readString(name))
                 return false;
             value = name;
         } else if (key == s_widthKey || key == s_alignmentKey) {
-            if (!readNumber(reader, value))
+            if (!reader.readNumber(value))
                 return false;
-        } else if (!reader.next()) {
+        } else if (!reader.skip()) {
             return false;
         }
         if (isSound(key, value))
             description.insert(key, value);
     }
-    return reader.lastError() == QCborError::NoError && reader.leaveContainer();
+    return reader.leaveContainer();
 }
 
-bool readDescriptions(QCborStreamReader &reader, QVariantList &descriptions)
+bool readDescriptions(CSVCborReader &reader, QVariantList &descriptions)
 {
-    if (!reader.isArray() || !reader.enterContainer())
+    if (!reader.enterArray())
         return false;
     while (reader.hasNext()) {
         QVariantMap description;
@@ -123,18 +122,18 @@ bool readDescriptions(QCborStreamReader &reader, QVariantList &descriptions)
             return false;
         descriptions.append(description);
     }
-    return reader.lastError() == QCborError::NoError && reader.leaveContainer();
+    return reader.leaveContainer();
 }
 
-bool readBundle(QCborStreamReader &reader, ColumnBundle &bundle)
+bool readBundle(CSVCborReader &reader, ColumnBundle &bundle)
 {
-    if (!reader.isMap() || !reader.enterContainer())
+    if (!reader.enterMap())
         return false;
     bool hasColumns = false;
     bool hasRows = false;
     QString key;
     while (reader.hasNext()) {
-        if (!readString(reader, key))
+        if (!reader.readString(key))
             return false;
         if (key == s_columnsKey) {
             hasColumns = readDescriptions(reader, bundle.columns);
@@ -144,18 +143,17 @@ bool readBundle(QCborStreamReader &reader, ColumnBundle &bundle)
             hasRows = readRowArray(reader, bundle.rows);
             if (!hasRows)
                 return false;
-        } else if (!reader.next()) {
+        } else if (!reader.skip()) {
             return false;
         }
     }
-    return hasColumns && hasRows && reader.lastError() == QCborError::NoError &&
-           reader.leaveContainer();
+    return hasColumns && hasRows && reader.leaveContainer();
 }
 
 template<typename Result>
-std::optional<Result> readWhole(const QByteArray &data, bool (*read)(QCborStreamReader &, Result &))
+std::optional<Result> readWhole(const QByteArray &data, bool (*read)(CSVCborReader &, Result &))
 {
-    QCborStreamReader reader(data);
+    CSVCborReader reader(data);
     Result result;
     if (!read(reader, result))
         return std::nullopt;
@@ -164,36 +162,40 @@ std::optional<Result> readWhole(const QByteArray &data, bool (*read)(QCborStream
 
 } // namespace
 
-QByteArray writeRows(const CSVCopiedTable &table)
+QByteArray rowsHead(qsizetype rowCount)
 {
-    QByteArray data;
-    QCborStreamWriter writer(&data);
-    writeRowArray(writer, table);
-    return data;
+    QByteArray head;
+    CSVByteWriter archive(head);
+    appendHead(archive, MajorType::Array, quint64(rowCount));
+    return head;
 }
 
-QByteArray writeColumns(const std::vector<CSVTableColumn> &columns, const CSVCopiedTable &table)
+QByteArray columnsHead(const std::vector<CSVTableColumn> &columns, qsizetype rowCount)
 {
-    QByteArray data;
-    QCborStreamWriter writer(&data);
-    writer.startMap(2);
-    writer.append(s_columnsKey);
-    writer.startArray(quint64(columns.size()));
+    QByteArray head;
+    CSVByteWriter archive(head);
+    appendHead(archive, MajorType::Map, 2);
+    appendText(archive, s_columnsKey);
+    appendHead(archive, MajorType::Array, columns.size());
     for (const CSVTableColumn &column : columns) {
-        writer.startMap(3);
-        writer.append(s_nameKey);
-        writer.append(column.title());
-        writer.append(s_widthKey);
-        writer.append(column.width());
-        writer.append(s_alignmentKey);
-        writer.append(quint64(column.contentAlignment()));
-        writer.endMap();
+        appendHead(archive, MajorType::Map, 3);
+        appendText(archive, s_nameKey);
+        appendText(archive, column.title());
+        appendText(archive, s_widthKey);
+        appendDouble(archive, column.width());
+        appendText(archive, s_alignmentKey);
+        appendHead(archive, MajorType::Unsigned, quint64(column.contentAlignment()));
     }
-    writer.endArray();
-    writer.append(s_rowsKey);
-    writeRowArray(writer, table);
-    writer.endMap();
-    return data;
+    appendText(archive, s_rowsKey);
+    appendHead(archive, MajorType::Array, quint64(rowCount));
+    return head;
+}
+
+void appendRow(CSVByteWriter &archive, const CSVCopiedTable::Cells &cells)
+{
+    appendHead(archive, MajorType::Array, cells.size());
+    for (QByteArrayView cell : cells)
+        appendText(archive, cell);
 }
 
 std::optional<CSVRowList> readRows(const QByteArray &data)

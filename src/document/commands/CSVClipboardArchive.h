@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CSVByteWriter.h"
 #include "CSVCopiedTable.h"
 
 #include "document/CSVTableColumn.h"
@@ -18,8 +19,10 @@
 // row of the document. Whatever else another program puts under these names is not read.
 namespace CSVClipboardArchive {
 
-QByteArray writeRows(const CSVCopiedTable &table);
-QByteArray writeColumns(const std::vector<CSVTableColumn> &columns, const CSVCopiedTable &table);
+// Each flavour is its head, then one appendRow for each of the rowCount rows.
+QByteArray rowsHead(qsizetype rowCount);
+QByteArray columnsHead(const std::vector<CSVTableColumn> &columns, qsizetype rowCount);
+void appendRow(CSVByteWriter &archive, const CSVCopiedTable::Cells &cells);
 
 struct ColumnBundle
 {

@@ -2,6 +2,8 @@
 
 #include "document/CSVRowBuilder.h"
 
+#include <array>
+
 namespace CSVClipboardText {
 
 namespace {
@@ -15,51 +17,110 @@ bool isLineBreak(QChar c)
     return (u >= 0x0A && u <= 0x0D) || u == 0x85 || u == 0x2028 || u == 0x2029;
 }
 
-bool needsQuotes(QStringView cell)
+// What a byte of UTF-8 may begin, so that a cell's bytes are looked at once each: a tab; a line
+// break (0xC2 and 0xE2 begin next line, line and paragraph separator, among others); a character
+// that HTML escapes.
+enum ByteKind : uchar { Plain = 0, Tab = 1, Break = 2, Markup = 4 };
+
+constexpr std::array<uchar, 256> s_byteKinds = [] {
+    std::array<uchar, 256> kinds{};
+    kinds['\t'] = Tab;
+    for (uchar byte : {0x0A, 0x0B, 0x0C, 0x0D, 0xC2, 0xE2})
+        kinds[byte] = Break;
+    for (uchar byte : {'&', '<', '>'})
+        kinds[byte] = Markup;
+    return kinds;
+}();
+
+// The kinds of all the cell's bytes together: most cells have none, and are copied as they are.
+uchar kindsIn(QByteArrayView cell)
 {
-    if (cell.startsWith(s_quote))
+    uchar kinds = Plain;
+    for (char c : cell)
+        kinds |= s_byteKinds[uchar(c)];
+    return kinds;
+}
+
+// The length of the line break that starts at index of the UTF-8 text, or 0.
+qsizetype lineBreakLength(QByteArrayView text, qsizetype index)
+{
+    const auto byte = [&](qsizetype i) { return i < text.size() ? uchar(text[i]) : 0; };
+    const uchar first = byte(index);
+    if (first >= 0x0A && first <= 0x0D)
+        return 1;
+    if (first == 0xC2 && byte(index + 1) == 0x85)
+        return 2;
+    if (first == 0xE2 && byte(index + 1) == 0x80 && (byte(index + 2) & 0xFE) == 0xA8)
+        return 3;
+    return 0;
+}
+
+bool needsQuotes(QByteArrayView cell, uchar kinds)
+{
+    if (cell.startsWith('"') || (kinds & Tab))
         return true;
-    for (QChar c : cell) {
-        if (c == s_tab || isLineBreak(c))
+    for (qsizetype i = 0; (kinds & Break) && i < cell.size(); ++i) {
+        if (lineBreakLength(cell, i) > 0)
             return true;
     }
     return false;
 }
 
-void appendCell(QString &text, QStringView cell)
+void appendCell(CSVByteWriter &text, QByteArrayView cell, uchar kinds)
 {
-    if (!needsQuotes(cell)) {
-        text += cell;
+    if (!needsQuotes(cell, kinds)) {
+        text.append(cell);
         return;
     }
-    text += s_quote;
-    for (QChar c : cell) {
-        if (c == s_quote)
-            text += s_quote;
-        text += c;
-    }
-    text += s_quote;
-}
-
-void appendHtmlCell(QString &html, QStringView cell)
-{
-    html += QLatin1String("<td>");
-    for (QChar c : cell) {
-        switch (c.unicode()) {
-        case u'&':
-            html += QLatin1String("&amp;");
-            break;
-        case u'<':
-            html += QLatin1String("&lt;");
-            break;
-        case u'>':
-            html += QLatin1String("&gt;");
-            break;
-        default:
-            html += isLineBreak(c) ? QStringView(u"<br>") : QStringView(&c, 1);
+    text.append('"');
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell[i] == '"') {
+            text.append(cell.sliced(from, i + 1 - from));
+            text.append('"');
+            from = i + 1;
         }
     }
-    html += QLatin1String("</td>");
+    text.append(cell.sliced(from));
+    text.append('"');
+}
+
+// The HTML for the character at index of the UTF-8 text and its length, or nothing when it
+// stands for itself.
+QByteArrayView htmlEscape(QByteArrayView text, qsizetype index, qsizetype &length)
+{
+    length = 1;
+    switch (text[index]) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    default:
+        length = lineBreakLength(text, index);
+        return length > 0 ? "<br>" : QByteArrayView();
+    }
+}
+
+void appendHtmlCell(CSVByteWriter &html, QByteArrayView cell, uchar kinds)
+{
+    html.append("<td>");
+    qsizetype from = 0;
+    for (qsizetype i = 0; (kinds & (Break | Markup)) && i < cell.size();) {
+        qsizetype length = 0;
+        const QByteArrayView escape = htmlEscape(cell, i, length);
+        if (escape.isNull()) {
+            ++i;
+            continue;
+        }
+        html.append(cell.sliced(from, i - from));
+        html.append(escape);
+        i += length;
+        from = i;
+    }
+    html.append(cell.sliced(from));
+    html.append("</td>");
 }
 
 // The field in quotes that starts at begin (a quote), and where it ends; false when the quote
@@ -85,34 +146,31 @@ bool readQuotedField(QStringView text, qsizetype begin, QString &field, qsizetyp
 
 } // namespace
 
-QString write(const CSVCopiedTable &table)
+void appendRow(CSVByteWriter &text, CSVByteWriter &html, const CSVCopiedTable::Cells &cells)
 {
-    QString text;
-    table.forEachRow([&](const std::vector<QStringView> &cells) {
-        // A row of one empty cell would be an empty line, which pasting skips.
-        if (cells.size() == 1 && cells.front().isEmpty())
-            text += QLatin1String("\"\"");
-        for (size_t i = 0; i < cells.size(); ++i) {
-            if (i > 0)
-                text += s_tab;
-            appendCell(text, cells[i]);
-        }
-        text += u'\n';
-    });
-    return text;
+    // A row of one empty cell would be an empty line, which pasting skips.
+    if (cells.size() == 1 && cells.front().isEmpty())
+        text.append("\"\"");
+    html.append("<tr>");
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const uchar kinds = kindsIn(cells[i]);
+        if (i > 0)
+            text.append('\t');
+        appendCell(text, cells[i], kinds);
+        appendHtmlCell(html, cells[i], kinds);
+    }
+    text.append('\n');
+    html.append("</tr>");
 }
 
-QString html(const CSVCopiedTable &table)
+void startHtml(CSVByteWriter &html)
 {
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>");
-    table.forEachRow([&](const std::vector<QStringView> &cells) {
-        html += QLatin1String("<tr>");
-        for (QStringView cell : cells)
-            appendHtmlCell(html, cell);
-        html += QLatin1String("</tr>");
-    });
-    html += QLatin1String("</table></body></html>");
-    return html;
+    html.append("<html><head><meta charset=\"utf-8\"></head><body><table>");
+}
+
+void finishHtml(CSVByteWriter &html)
+{
+    html.append("</table></body></html>");
 }
 
 CSVRowList read(QStringView text)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "CSVByteWriter.h"
 #include "CSVCopiedTable.h"
 
-#include <QString>
 #include <QStringView>
 
 // The text flavours of the clipboard: one line per row, ended by a line feed, cells joined by
@@ -12,10 +12,12 @@
 // empty cell is written as "" rather than as an empty line.
 namespace CSVClipboardText {
 
-QString write(const CSVCopiedTable &table);
-
-// An HTML table of the same cells, so that office suites and mail keep them apart.
-QString html(const CSVCopiedTable &table);
+// With the text goes an HTML table of the same cells, so that office suites and mail keep them
+// apart: its start, a row for each row, its end. A row goes to both at once, so that each of
+// its cells' bytes is looked at once.
+void startHtml(CSVByteWriter &html);
+void appendRow(CSVByteWriter &text, CSVByteWriter &html, const CSVCopiedTable::Cells &cells);
+void finishHtml(CSVByteWriter &html);
 
 // Lines split at every line break (line feed, vertical tab, form feed, carriage return, next
 // line, line and paragraph separators), empty lines skipped, fields split at tabs. A field in

@@ -2,7 +2,7 @@
 
 #include "document/CSVRow.h"
 
-#include <QStringView>
+#include <QByteArrayView>
 
 #include <string>
 #include <vector>
@@ -12,6 +12,9 @@
 class CSVCopiedTable
 {
 public:
+    // One row's cells as UTF-8.
+    using Cells = std::vector<QByteArrayView>;
+
     CSVCopiedTable(const CSVRowList &rows, std::vector<qint64> positions)
         : m_rows(rows), m_positions(std::move(positions))
     {}
@@ -20,20 +23,22 @@ public:
     qsizetype columnCount() const { return qsizetype(m_positions.size()); }
 
     // Calls visit with the cells of every row in turn, as views valid during the call only.
+    // Every clipboard flavour is UTF-8, so the cells are converted once, straight from the
+    // rows' storage; a row of ASCII text is not converted at all.
     template<typename Visit>
     void forEachRow(Visit &&visit) const
     {
-        std::u16string scratch;
-        std::vector<QStringView> cells(m_positions.size());
+        std::string buffer;
+        Cells cells(m_positions.size());
         for (const CSVRowPtr &row : m_rows) {
-            const CSVRow::TextView text = row->textView(scratch);
-            for (size_t i = 0; i < m_positions.size(); ++i)
-                cells[i] = m_positions[i] < text.count() ? text.at(m_positions[i]) : QStringView();
+            utf8Cells(*row, cells, buffer);
             visit(cells);
         }
     }
 
 private:
+    void utf8Cells(const CSVRow &row, Cells &cells, std::string &buffer) const;
+
     const CSVRowList &m_rows;
     std::vector<qint64> m_positions;
 };

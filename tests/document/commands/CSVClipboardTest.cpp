@@ -10,6 +10,7 @@
 #include "support/NamedCase.h"
 #include "support/QtPrinters.h"
 
+#include <QCborStreamWriter>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
@@ -276,7 +277,8 @@ struct TextCase
     const char *name;
     QList<QStringList> cells;
     const char16_t *text;
-    bool written; // the cells are written as this text, not only read from it
+    bool written;                   // the cells are written as this text, not only read from it
+    const char16_t *html = nullptr; // the HTML table's rows written with it
     std::vector<qint64> positions = {0, 1};
 };
 
@@ -301,25 +303,148 @@ TEST_P(CSVClipboardTextTest, WritesAndReadsTheQuotedForm)
     CSVRowList rows;
     for (const QStringList &cells : c.cells)
         rows.push_back(makeCSVRow(cells));
-    EXPECT_EQ(CSVClipboardText::write(CSVCopiedTable(rows, c.positions)), text);
+    QByteArray written;
+    QByteArray html;
+    {
+        CSVByteWriter textWriter(written);
+        CSVByteWriter htmlWriter(html);
+        CSVCopiedTable(rows, c.positions).forEachRow([&](const CSVCopiedTable::Cells &cells) {
+            CSVClipboardText::appendRow(textWriter, htmlWriter, cells);
+        });
+    }
+    EXPECT_EQ(QString::fromUtf8(written), text);
+    EXPECT_EQ(QString::fromUtf8(html), QString::fromUtf16(c.html));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Clipboard, CSVClipboardTextTest,
     ::testing::Values(
-        TextCase{"PlainCellsAsTheyAre", {{"a b", "c\"d"}, {"", "e"}}, u"a b\tc\"d\n\te\n", true},
+        TextCase{"PlainCellsAsTheyAre",
+                 {{"a<b>", "c\"d&é"}, {"", "e"}},
+                 u"a<b>\tc\"d&é\n\te\n",
+                 true,
+                 u"<tr><td>a&lt;b&gt;</td><td>c\"d&amp;é</td></tr><tr><td></td><td>e</td></tr>"},
         TextCase{"TabLineBreakAndLeadingQuoteQuoted",
-                 {{"a\tb", "c\nd"}, {"\"q\"", "e\r\u2028"}},
-                 u"\"a\tb\"\t\"c\nd\"\n\"\"\"q\"\"\"\t\"e\r\u2028\"\n",
-                 true},
+                 {{"a\tb", "c\nd"}, {"\"q\"", "e\r\u2028\u0085\u2029"}},
+                 u"\"a\tb\"\t\"c\nd\"\n\"\"\"q\"\"\"\t\"e\r\u2028\u0085\u2029\"\n",
+                 true,
+                 u"<tr><td>a\tb</td><td>c<br>d</td></tr><tr><td>\"q\"</td><td>e<br><br><br><br>"
+                 u"</td></tr>"},
         TextCase{"QuoteOpeningNoClosedFieldStaysLiteral",
                  {{"\"a", "b"}, {"\"x\"y", "\"\"\"", "z"}},
                  u"\"a\tb\n\"x\"y\t\"\"\"\tz\n",
                  false},
-        TextCase{"LoneEmptyCellQuoted", {{"a"}, {""}, {"b"}}, u"a\n\"\"\nb\n", true, {0}},
+        TextCase{"LoneEmptyCellQuoted",
+                 {{"a"}, {""}, {"b"}},
+                 u"a\n\"\"\nb\n",
+                 true,
+                 u"<tr><td>a</td></tr><tr><td></td></tr><tr><td>b</td></tr>",
+                 {0}},
         TextCase{
             "EmptyLinesSkippedTrailingTabKept", {{"a", ""}, {"b"}}, u"\r\n\na\t\n\u0085b", false}),
     caseName);
+
+// The private flavours are the bytes QCborStreamWriter writes (so that other running copies
+// read them), cell lengths taking heads of one to five bytes, and read back exactly.
+TEST(CSVClipboardArchiveTest, IsTheCborQtWritesAndReadsBack)
+{
+    const QStringList cells = {QString(),          QString(23, u'a'),    QString(24, u'b'),
+                               QString(256, u'é'), QString(70000, u'€'), u"\uFEFFx\U0001F600"_qs};
+    CSVDocument document;
+    document.setRowArrays({makeCSVRow(cells)});
+    document.setNumberOfColumns(cells.size());
+    document.buildTableViewColumns();
+    document.tableColumnSetTitle(document.tableColumns().at(4), QStringLiteral("T€"));
+    document.setColumnContentAlignment(4, TextAlignment::Right);
+    const auto qtWritten = [&](const std::function<void(QCborStreamWriter &)> &write) {
+        QByteArray bytes;
+        QCborStreamWriter writer(&bytes);
+        write(writer);
+        return bytes;
+    };
+    const QByteArray rows = qtWritten([&](QCborStreamWriter &writer) {
+        writer.startArray(1);
+        writer.startArray(quint64(cells.size()));
+        for (const QString &cell : cells)
+            writer.append(cell);
+        writer.endArray();
+        writer.endArray();
+    });
+    const QByteArray columns = qtWritten([&](QCborStreamWriter &writer) {
+        writer.startMap(2);
+        writer.append(QLatin1String("columns"));
+        writer.startArray(1);
+        writer.startMap(3);
+        writer.append(QLatin1String("name"));
+        writer.append(u"T€"_qs);
+        writer.append(QLatin1String("width"));
+        writer.append(document.tableColumns().at(4).width());
+        writer.append(QLatin1String("contentAlignment"));
+        writer.append(quint64(TextAlignment::Right));
+        writer.endMap();
+        writer.endArray();
+        writer.append(QLatin1String("rows"));
+        writer.startArray(1);
+        writer.startArray(1);
+        writer.append(cells[4]);
+        writer.endArray();
+        writer.endArray();
+        writer.endMap();
+    });
+    FakePasteboard pasteboard;
+    document.selectRowIndexes({0}, false);
+    CSVClipboard::copy(document, pasteboard);
+    EXPECT_TRUE(pasteboard.data(Pasteboard::s_rowsType) == rows);
+    document.selectRowIndexes({}, false);
+    document.selectColumnIndexes({4}, false);
+    CSVClipboard::copy(document, pasteboard);
+    EXPECT_TRUE(pasteboard.data(Pasteboard::s_columnsType) == columns);
+    EXPECT_EQ(CSVClipboardArchive::readRows(rows).value().front()->cells(), cells);
+}
+
+struct ArchiveCase
+{
+    const char *name;
+    const char *type;
+    const char *hex;
+    const char *state; // as read back, "text=" when unreadable
+};
+
+void PrintTo(const ArchiveCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class CSVClipboardArchiveReadTest : public ::testing::TestWithParam<ArchiveCase>
+{};
+
+// What another program may have put under the private flavours' names.
+TEST_P(CSVClipboardArchiveReadTest, ReadsValidCborAndRefusesFaults)
+{
+    FakePasteboard pasteboard;
+    pasteboard.setContents(
+        {{QString::fromLatin1(GetParam().type), QByteArray::fromHex(GetParam().hex)}});
+    EXPECT_EQ(pasteboard.state(), GetParam().state);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clipboard, CSVClipboardArchiveReadTest,
+    ::testing::Values(
+        ArchiveCase{"IndefiniteArraysAndChunkedStrings", Pasteboard::s_rowsType,
+                    "9f9f61617f61626163ffff8160ff", "rows=a,bc| text="},
+        // Unknown keys are skipped whatever they hold; a float width is taken.
+        ArchiveCase{"BundleWithUnknownKeysSkipped", Pasteboard::s_columnsType,
+                    "a36178c1a34100206179f93e00617a5f4100ff67636f6c756d6e7381a464"
+                    "6e616d65616e657769647468fa4148000070636f6e74656e74416c69676e"
+                    "6d656e7402656578747261f664726f777381816176",
+                    "columns=n/12.5/2 rows=v text="},
+        ArchiveCase{"Truncated", Pasteboard::s_rowsType, "8281616181", "text="},
+        ArchiveCase{"InvalidUtf8", Pasteboard::s_rowsType, "818162c328", "text="},
+        ArchiveCase{"OverlongTwoByteSequence", Pasteboard::s_rowsType, "818162c181", "text="},
+        ArchiveCase{"EncodedSurrogate", Pasteboard::s_rowsType, "818163eda080", "text="},
+        ArchiveCase{"NumberForACell", Pasteboard::s_rowsType, "818101", "text="},
+        ArchiveCase{"CountBeyondTheData", Pasteboard::s_rowsType, "9bffffffffffffffff", "text="}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Random cells full of tabs, line breaks and quotes come back the same through both the
 // private flavour and the text alone.
