@@ -31,7 +31,7 @@ Qt::Alignment alignmentFor(TextAlignment alignment)
 CSVTableModel::CSVTableModel(CSVDocument &document, QObject *parent)
     : QAbstractTableModel(parent)
     , m_document(document)
-    , m_rowCount(int(document.numberOfRowsInTableView()))
+    , m_rowCount(int(std::min<qint64>(document.numberOfRowsInTableView(), s_rowsPerPass)))
     , m_columnCount(int(document.tableColumns().count()))
     , m_synchronization(this, [this] { synchronize(); })
 {
@@ -43,6 +43,11 @@ CSVTableModel::CSVTableModel(CSVDocument &document, QObject *parent)
             [this](qint64 first, qint64 count) { noteRows(PendingRows::Removed, first, count); });
     connect(&document, &CSVDocument::cellChanged, this, &CSVTableModel::noteCell);
     connect(&document, &CSVDocument::columnsChanged, this, &CSVTableModel::noteAllCells);
+    m_nextBlock.setSingleShot(true);
+    m_nextBlock.setInterval(0);
+    connect(&m_nextBlock, &QTimer::timeout, this, &CSVTableModel::noteRowsNotTold);
+    if (document.numberOfRowsInTableView() > m_rowCount)
+        m_nextBlock.start();
     readCellColoring();
     for (const char *name : {"PrefsChanged", "CSVRulesManagerRulesDidChanged"}) {
         NotificationCenter::defaultCenter().addObserver(
@@ -227,8 +232,10 @@ bool CSVTableModel::applyPendingRows(int rows)
         return rows == m_rowCount;
     if (pending.kind == PendingRows::Inserted && rows == m_rowCount + pending.count &&
         first <= m_rowCount) {
-        beginInsertRows({}, first, last);
-        m_rowCount = rows;
+        const int told =
+            first == m_rowCount ? std::min(int(pending.count), s_rowsPerPass) : int(pending.count);
+        beginInsertRows({}, first, first + told - 1);
+        m_rowCount += told;
         endInsertRows();
         return true;
     }
@@ -261,10 +268,20 @@ void CSVTableModel::synchronize()
                       applyPendingRows(rows);
     m_pendingRows = {};
     if (told)
-        tellChangedCells(rows, columns);
+        tellChangedCells(m_rowCount, columns);
     else
-        resetTo(rows, columns);
+        resetTo(std::min(rows, s_rowsPerPass), columns);
     m_changedCells.clear();
     m_allCellsChanged = false;
+    if (rows > m_rowCount)
+        m_nextBlock.start();
     emit synchronized();
+}
+
+// The rows not told yet, as added at the end.
+void CSVTableModel::noteRowsNotTold()
+{
+    const qint64 rows = m_document.numberOfRowsInTableView();
+    if (rows > m_rowCount)
+        noteRows(PendingRows::Inserted, m_rowCount, rows - m_rowCount);
 }

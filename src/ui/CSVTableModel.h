@@ -4,6 +4,7 @@
 #include "kit/ZRNDeferredCall.h"
 
 #include <QAbstractTableModel>
+#include <QTimer>
 
 #include <vector>
 
@@ -20,6 +21,12 @@ class CSVDocument;
 // its signals did not tell it about. What the document told in that pass decides how: one block
 // of rows inserted or removed, or texts changed in place, is told as such, so that the views
 // keep their editor, current cell and scroll position; anything else is a reset.
+//
+// A view's row header keeps an entry per row and makes all of them at once when told of rows,
+// which for ten million rows keeps the window from drawing for a while. So rows beyond a block
+// of s_rowsPerPass added at the end (a large file opened or read again, say) are told a block at
+// a time, one block per pass of the event loop; until then the model shows the document's first
+// rows. A block is told on a timer, so that the passes between them draw and take input.
 //
 // Each cell's background is the colour the colouring rules give its text, asked as the cell is
 // drawn, unless the user turned cell backgrounds off.
@@ -41,8 +48,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+    static constexpr int s_rowsPerPass = 1'000'000;
+
     bool isSynchronizationPending() const { return m_synchronization.isPending(); }
-    // Brings the model up to the document now.
+    // Brings the model up to the document now, but for rows added at the end beyond a block,
+    // which follow in later passes.
     void synchronize();
 
 signals:
@@ -77,6 +87,7 @@ private:
     void noteRows(PendingRows::Kind kind, qint64 first, qint64 count);
     bool applyPendingRows(int rows);
     void resetTo(int rows, int columns);
+    void noteRowsNotTold();
     QVariant cellBackground(const QModelIndex &index) const;
     void readCellColoring();
     void handlePrefsChange();
@@ -89,4 +100,5 @@ private:
     bool m_allCellsChanged = false;
     bool m_drawsCellBackgrounds = true;
     ZRNDeferredCall m_synchronization;
+    QTimer m_nextBlock;
 };

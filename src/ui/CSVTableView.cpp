@@ -310,9 +310,12 @@ void CSVTableView::applyColumnWidths()
 }
 
 // A row or column the document asks to show (one just added, say) becomes the current cell's
-// row or column, so the keys go on from there.
+// row or column, so the keys go on from there. A row the model has yet to tell of waits for it.
 void CSVTableView::applyPendingScrolls()
 {
+    if (m_pendingRowScroll >= m_model->rowCount() &&
+        m_pendingRowScroll < m_document.numberOfRowsInTableView())
+        return;
     if (m_model->columnCount() == 0 || m_model->rowCount() == 0) {
         m_pendingRowScroll = m_pendingColumnScroll = NotFound;
         return;

@@ -75,4 +75,29 @@ TEST(CSVTableModelTest, CoalescesManyChangesIntoOne)
     EXPECT_EQ(removals.at(0).at(2).toInt() - removals.at(0).at(1).toInt() + resets.count(), 498);
 }
 
+// A view's row header makes an entry per row it is told of, all at once: millions of rows are
+// told a block at a time, after the first block, whether the model starts with them or is reset.
+TEST(CSVTableModelTest, TellsMillionsOfRowsABlockAtATime)
+{
+    constexpr int block = CSVTableModel::s_rowsPerPass;
+    auto document = documentWithRows({"a"});
+    const CSVRowPtr row = document->rowArrays().front();
+    document = CSVDocument::withRows(CSVRowList(block * 2 + 1, row), {});
+    document->buildTableViewColumns();
+    CSVTableModel model(*document);
+    QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+    EXPECT_EQ(model.rowCount(), block);
+    WAIT_UNTIL(model.rowCount() == block * 2 + 1);
+    EXPECT_EQ(inserts.count(), 2);
+
+    document->insertCSVRow(row, 0);
+    document->insertCSVRows(CSVRowList(block, row), document->numberOfRowsInTableView());
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    model.synchronize();
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(model.rowCount(), block);
+    WAIT_UNTIL(model.rowCount() == block * 3 + 2);
+    EXPECT_EQ(model.index(block * 3 + 1, 0).data().toString(), QStringLiteral("a"));
+}
+
 } // namespace
