@@ -3,6 +3,7 @@
 #include "CSVDocumentReader.h"
 #include "CSVDocumentWriter.h"
 #include "CSVRecentPresets.h"
+#include "CSVRowDisposal.h"
 
 #include "search/CSVFindReplace.h"
 #include "search/CSVSearchFilter.h"
@@ -23,7 +24,10 @@ CSVDocument::CSVDocument(QObject *parent) : QObject(parent)
     }
 }
 
-CSVDocument::~CSVDocument() = default;
+CSVDocument::~CSVDocument()
+{
+    CSVRowDisposal::dispose(m_rows.exchangeRows({}));
+}
 
 std::unique_ptr<CSVDocument> CSVDocument::withContentsOfURL(const QString &path,
                                                             const CSVImportExportPreset &preset,
@@ -85,7 +89,7 @@ void CSVDocument::takeReadRows(CSVRowList rows)
         m_firstRowArray = std::move(rows.front());
         rows.erase(rows.begin());
     }
-    m_rows.setRows(std::move(rows));
+    CSVRowDisposal::dispose(m_rows.exchangeRows(std::move(rows)));
     m_rows.setFilteredRows(std::nullopt);
     m_displayMode = AllRowsMode;
     // The filter and the find results refer to the rows that are gone.
