@@ -270,7 +270,7 @@ void CSVTableModel::synchronize()
     if (told)
         tellChangedCells(m_rowCount, columns);
     else
-        resetTo(std::min(rows, s_rowsPerPass), columns);
+        resetTo(std::min(rows, std::max(m_rowCount, s_rowsPerPass)), columns);
     m_changedCells.clear();
     m_allCellsChanged = false;
     if (rows > m_rowCount)

@@ -23,10 +23,11 @@ class CSVDocument;
 // keep their editor, current cell and scroll position; anything else is a reset.
 //
 // A view's row header keeps an entry per row and makes all of them at once when told of rows,
-// which for ten million rows keeps the window from drawing for a while. So rows beyond a block
-// of s_rowsPerPass added at the end (a large file opened or read again, say) are told a block at
-// a time, one block per pass of the event loop; until then the model shows the document's first
-// rows. A block is told on a timer, so that the passes between them draw and take input.
+// which for ten million rows keeps the window from drawing for a while. So rows added at the end
+// beyond a block of s_rowsPerPass (a large file opened, say) are told a block at a time, one
+// block per pass of the event loop; until then the model shows the document's first rows. A
+// block is told on a timer, so that the passes between them draw and take input. A reset tells
+// the rows told before at once again, so that the views keep their place.
 //
 // Each cell's background is the colour the colouring rules give its text, asked as the cell is
 // drawn, unless the user turned cell backgrounds off.
