@@ -5,6 +5,7 @@
 #include "foundation/LocalizedStrings.h"
 
 #include <QIODevice>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -317,7 +318,7 @@ Error ZRNCSVExport::unrepresentableCharacterError(const ZRNCSVRowSource &rows, q
                 dataRow < 0 ? localized("LSAExportUnrepresentableTitle")
                                   .arg(columnNumber, character.toString(), code, encoding)
                             : localized("LSAExportUnrepresentableCharacter")
-                                  .arg(QString::number(dataRow + 1), columnNumber,
+                                  .arg(QLocale().toString(dataRow + 1), columnNumber,
                                        character.toString(), code, encoding);
             return Error(errorDomain(), UnrepresentableCharacter, message);
         }

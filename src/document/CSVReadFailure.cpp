@@ -5,30 +5,24 @@
 #include "foundation/LocalizedStrings.h"
 
 #include <QFileInfo>
-
-namespace {
-
-QString rowCount(qint64 rows)
-{
-    return localized(rows == 1 ? "LSReadRowCountOne" : "LSReadRowCountOther").arg(rows);
-}
-
-} // namespace
+#include <QLocale>
 
 QString CSVReadFailure::localizedDescription(const QString &path) const
 {
     const QString name = QFileInfo(path).fileName();
-    const QString encodingName = StringEncodingTable::displayName(encoding);
+    const QLocale locale;
+    const QString lineNumber = locale.toString(line);
+    const QString byteNumber = locale.toString(byteOffset);
+    const QString rowCount = localized("LSReadRowCount", rowsRead);
     switch (kind) {
     case Undecodable:
         return localized("LSReadUndecodable")
-            .arg(name, QString::number(line), QString::number(byteOffset), encodingName,
-                 rowCount(rowsRead));
+            .arg(name, lineNumber, byteNumber, StringEncodingTable::displayName(encoding),
+                 rowCount);
     case UnclosedQuote:
-        return localized("LSReadUnclosedQuote").arg(name, QString::number(line));
+        return localized("LSReadUnclosedQuote").arg(name, lineNumber);
     case ReadError:
         break;
     }
-    return localized("LSReadFailed")
-        .arg(name, QString::number(line), QString::number(byteOffset), reason, rowCount(rowsRead));
+    return localized("LSReadFailed").arg(name, lineNumber, byteNumber, reason, rowCount);
 }

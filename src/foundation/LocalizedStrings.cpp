@@ -1,52 +1,20 @@
 #include "LocalizedStrings.h"
 
-#include <QDir>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMutex>
 #include <QSet>
+#include <QTranslator>
 #include <QtDebug>
 
-const LocalizedStrings &LocalizedStrings::instance()
-{
-    static const LocalizedStrings s_instance;
-    return s_instance;
-}
+#include <algorithm>
+#include <limits>
 
-LocalizedStrings::LocalizedStrings()
-{
-    const QDir dir(QStringLiteral(":/strings"));
-    const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
-    for (const QString &file : files)
-        load(dir.filePath(file));
-}
+namespace {
 
-void LocalizedStrings::load(const QString &resourcePath)
-{
-    QFile file(resourcePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("Warning: LocalizedStrings cannot open %s", qPrintable(resourcePath));
-        return;
-    }
-    QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (!json.isObject()) {
-        qWarning("Warning: LocalizedStrings %s: %s", qPrintable(resourcePath),
-                 qPrintable(parseError.errorString()));
-        return;
-    }
-    const QJsonObject object = json.object();
-    for (auto it = object.begin(); it != object.end(); ++it)
-        m_texts.insert(it.key(), it.value().toString());
-}
+const QString s_folder = QStringLiteral(":/translations");
+const QString s_name = QStringLiteral("tabwright");
 
-QString LocalizedStrings::text(QStringView key) const
+void reportMissing(QStringView key)
 {
-    const auto it = m_texts.constFind(key.toString());
-    if (it != m_texts.constEnd())
-        return it.value();
-
     static QMutex s_mutex;
     static QSet<QString> s_reported;
     const QMutexLocker locker(&s_mutex);
@@ -54,15 +22,73 @@ QString LocalizedStrings::text(QStringView key) const
         s_reported.insert(key.toString());
         qWarning("Warning: LocalizedStrings no text for key %s", qPrintable(key.toString()));
     }
+}
+
+} // namespace
+
+const LocalizedStrings &LocalizedStrings::instance()
+{
+    static const LocalizedStrings s_instance(QLocale::system());
+    return s_instance;
+}
+
+LocalizedStrings::LocalizedStrings(const QLocale &locale)
+    : m_locale(locale)
+    , m_english(std::make_unique<QTranslator>())
+    , m_translation(std::make_unique<QTranslator>())
+{
+    if (!m_english->load(s_name + QStringLiteral("_en"), s_folder))
+        qWarning("Warning: LocalizedStrings cannot load the English texts");
+    // An English locale, or one without a translation, leaves m_translation empty.
+    if (m_locale.language() != QLocale::English)
+        (void)m_translation->load(m_locale, s_name, QStringLiteral("_"), s_folder);
+}
+
+LocalizedStrings::~LocalizedStrings() = default;
+
+QString LocalizedStrings::find(QStringView key, int count) const
+{
+    const QByteArray id = key.toUtf8();
+    QString text = m_translation->translate(nullptr, id.constData(), nullptr, count);
+    if (text.isEmpty())
+        text = m_english->translate(nullptr, id.constData(), nullptr, count);
+    return text;
+}
+
+QString LocalizedStrings::text(QStringView key) const
+{
+    const QString text = find(key, -1);
+    if (!text.isEmpty())
+        return text;
+    reportMissing(key);
     return key.toString();
+}
+
+QString LocalizedStrings::text(QStringView key, qint64 count) const
+{
+    // Plural rules look at the last digits; counts beyond int keep them.
+    const int rulesCount =
+        count > std::numeric_limits<int>::max() ? int(count % 1000000000 + 1000000000) : int(count);
+    QString text = find(key, rulesCount);
+    if (text.isEmpty()) {
+        reportMissing(key);
+        return key.toString();
+    }
+    return text.replace(QLatin1String("%Ln"), m_locale.toString(count))
+        .replace(QLatin1String("%n"), QString::number(count));
 }
 
 bool LocalizedStrings::contains(QStringView key) const
 {
-    return m_texts.contains(key.toString());
+    return !find(key, -1).isEmpty();
 }
 
 QString localized(QStringView key)
 {
     return LocalizedStrings::instance().text(key);
+}
+
+QString localized(const char *key, qint64 count)
+{
+    return LocalizedStrings::instance().text(QString::fromLatin1(key), count);
 }

@@ -55,7 +55,7 @@ void DuplicateRowsRun::tellResult()
     if (m_search->purpose() == Purpose::Remove) {
         const qint64 removed = CSVDuplicateRows::removeFound(document, *m_search);
         ZRNAlert::inform(&m_window, localized("LSARemoveDuplicateRowsTitle"),
-                         removed ? localized("LSARemoveDuplicateRows").arg(removed) : notFound, {});
+                         removed ? localized("LSARemoveDuplicateRows", removed) : notFound, {});
     } else if (!CSVDuplicateRows::showFound(document, *m_search)) {
         ZRNAlert::inform(&m_window, localized("LSAShowDuplicateRowsTitle"), notFound, {});
     }

@@ -38,7 +38,7 @@ GeneralPreferencePanel::GeneralPreferencePanel(QWidget *parent)
 {
     for (int minutes : s_autoSaveMinutes) {
         m_autoSavePopUp->addItem(minutes == 0 ? localized("LSPrefsAutoSaveOff")
-                                              : localized("LSPrefsAutoSaveMinutes").arg(minutes),
+                                              : localized("LSPrefsAutoSaveMinutes", minutes),
                                  minutes);
     }
     auto *changeFont = new QPushButton(localized("LSPrefsChangeFont"), this);

@@ -22,7 +22,7 @@ std::vector<ReopenEncodingMenu::Entry> ReopenEncodingMenu::entries()
     std::sort(infos.begin(), infos.end(), isOrderedBefore);
     std::vector<Entry> entries;
     for (const StringEncodingInfo &info : infos) {
-        const QString title = QString::fromUtf8(info.displayName);
+        const QString title = StringEncodingTable::displayName(info);
         if (info.encoding != 0 && !title.isEmpty())
             entries.push_back({info.encoding, title});
     }

@@ -66,7 +66,7 @@ void SearchFilterField::rebuildMenu()
                 [this, index] { CSVSearchFilter::searchMenuItemSelected(m_document, index); });
     }
     if (count > s_maximumItems) {
-        m_menu->addAction(localized("LSSearchMenuMoreColumns").arg(count - s_maximumItems))
+        m_menu->addAction(localized("LSSearchMenuMoreColumns", count - s_maximumItems))
             ->setEnabled(false);
     }
 }

@@ -2,25 +2,23 @@
 
 #include "foundation/LocalizedStrings.h"
 
+#include <QLocale>
+
 namespace {
 
 QString selectionPart(qint64 selected)
 {
-    if (selected == 1)
-        return localized("LSOneSelectedRow");
-    if (selected >= 2)
-        return localized("LSNumberOfSelectedRow").arg(selected);
-    return {};
+    return selected > 0 ? localized("LSNumberOfSelectedRow", selected) : QString();
 }
 
 QString rowPart(qint64 visible, qint64 total)
 {
-    if (visible == 1)
-        return total == 1 ? localized("LSOneRow") : localized("LSOneRowFiltered").arg(total);
-    if (visible >= 2)
-        return visible == total ? localized("LSRows").arg(total)
-                                : localized("LSRowsFiltered").arg(visible).arg(total);
-    return {};
+    if (visible <= 0)
+        return {};
+    if (visible == total)
+        return localized("LSRows", total);
+    const QLocale locale;
+    return localized("LSRowsFiltered").arg(locale.toString(visible), locale.toString(total));
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST_F(ZRNEncodingManagerTest, TableOffersEachEncodingOnceInMenuOrder)
         const bool inOrder =
             group == previous ||
             (previous == StringEncodingTable::UnicodeScript ? group != previous : group > previous);
-        EXPECT_TRUE(inOrder) << StringEncodingTable::find(encoding)->displayName;
+        EXPECT_TRUE(inOrder) << StringEncodingTable::find(encoding)->ianaName;
         previous = group;
     }
 }

@@ -3,6 +3,7 @@
 
 #include "ui/commands/CommandRegistry.h"
 
+#include "csv/StringEncodingTable.h"
 #include "foundation/LocalizedStrings.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +22,18 @@ QStringList toolbarKeys()
     return keys;
 }
 
+QStringList encodingKeys()
+{
+    QStringList keys;
+    for (const StringEncodingInfo &info : StringEncodingTable::entries())
+        keys << StringEncodingTable::displayNameKey(info);
+    return keys;
+}
+
 // The parts of keys the program builds at run time, with the keys they build.
 const QMap<QString, std::function<QStringList()>> s_builtKeys{
     {QStringLiteral("LS"), toolbarKeys}, // ToolbarItem's "LS" + identifier (+ "ToolTip")
+    {QStringLiteral("LSEncoding_%1"), encodingKeys},
 };
 
 // Every key the program looks up has a text: the keys the source names, and those built from
