@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +20,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TABWRIGHT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tabwright"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tabwright.svg")));
+    // Qt's own texts (standard buttons, key names in menus) in the user's language, where the
+    // system has them; our own texts come from LocalizedStrings.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     // From here on a crash leaves a report, and every message goes to the log beside it.
     const ApplicationDescription &description = ApplicationDescription::standard();
