@@ -99,5 +99,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The icons are SVG, drawn by Qt's SVG plugins, which the binary does not link to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
+# Our own texts are built in; Qt's (standard buttons, key names) come from the system.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
