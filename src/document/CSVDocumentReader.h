@@ -76,8 +76,12 @@ private:
     void parserDidEndDocument(ZRNCSVParser &parser, const QString &csvFile) override;
     void parserDidFailWithError(ZRNCSVParser &parser, const Error &error) override;
 
+    void makeRoomForTheRest(qint64 bytesRead);
+
     Result m_result;
     qsizetype m_rowLimit = -1;
+    // The bytes the read will go through at most: the file's size, or the limit.
+    qint64 m_bytesToRead = 0;
     Progress m_progress;
     CSVRowBuilder m_row;
     CSVRowSlabs m_slabs;

@@ -26,7 +26,8 @@ public:
     // The row and its cells in the slabs.
     CSVRowPtr makeRow(CSVRowSlabs &slabs) const
     {
-        return std::allocate_shared<CSVRow>(CSVRowSlabAllocator<CSVRow>(slabs), *this, &slabs);
+        const CSVRowSlabs::Filling filling(slabs);
+        return std::allocate_shared<CSVRow>(CSVRowSlabAllocator<CSVRow>(), *this, &slabs);
     }
 
     const std::u16string &text() const { return m_text; }

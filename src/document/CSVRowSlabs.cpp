@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -23,6 +24,8 @@ SlabHeader *headerOf(void *piece)
 {
     return reinterpret_cast<SlabHeader *>(reinterpret_cast<quintptr>(piece) & ~(s_slabSize - 1));
 }
+
+thread_local CSVRowSlabs *t_filling = nullptr;
 
 void unreference(SlabHeader *header)
 {
@@ -69,4 +72,17 @@ void *CSVRowSlabs::allocate(size_t bytes)
 void CSVRowSlabs::release(void *piece)
 {
     unreference(headerOf(piece));
+}
+
+CSVRowSlabs::Filling::Filling(CSVRowSlabs &slabs) : m_previous(std::exchange(t_filling, &slabs)) {}
+
+CSVRowSlabs::Filling::~Filling()
+{
+    t_filling = m_previous;
+}
+
+void *CSVRowSlabs::allocateInFilling(size_t bytes)
+{
+    Q_ASSERT(t_filling);
+    return t_filling->allocate(bytes);
 }

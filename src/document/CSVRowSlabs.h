@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <cstddef>
+#include <type_traits>
 
 // Memory for the rows read from a file. A million rows would otherwise cost two small
 // allocations each and a page fault every few rows; here they are carved one after the other
@@ -28,6 +29,21 @@ public:
     // Gives back a piece from any CSVRowSlabs.
     static void release(void *piece);
 
+    // Names the slabs CSVRowSlabAllocator takes from on this thread while it lives.
+    class Filling
+    {
+    public:
+        explicit Filling(CSVRowSlabs &slabs);
+        ~Filling();
+        Filling(const Filling &) = delete;
+        Filling &operator=(const Filling &) = delete;
+
+    private:
+        CSVRowSlabs *m_previous;
+    };
+    // Memory from the slabs a Filling names on this thread; there must be one.
+    static void *allocateInFilling(size_t bytes);
+
 private:
     void startSlab();
 
@@ -35,30 +51,31 @@ private:
     size_t m_used = 0;
 };
 
-// Lets std::allocate_shared put a row and its reference counts in the slabs.
+// Lets std::allocate_shared put a row and its reference counts in the slabs named by a
+// CSVRowSlabs::Filling. It holds nothing: the control block of every row keeps a copy of its
+// allocator, and a pointer there would cost eight bytes more on each of ten million rows.
 template<class T>
 class CSVRowSlabAllocator
 {
 public:
     using value_type = T;
 
-    explicit CSVRowSlabAllocator(CSVRowSlabs &slabs) : m_slabs(&slabs) {}
+    CSVRowSlabAllocator() = default;
     template<class U>
-    CSVRowSlabAllocator(const CSVRowSlabAllocator<U> &other) : m_slabs(other.m_slabs)
+    CSVRowSlabAllocator(const CSVRowSlabAllocator<U> &)
     {}
 
-    T *allocate(size_t n) { return static_cast<T *>(m_slabs->allocate(n * sizeof(T))); }
-    // Needs no CSVRowSlabs: the control block of a row keeps its allocator after reading ends.
+    T *allocate(size_t n)
+    {
+        return static_cast<T *>(CSVRowSlabs::allocateInFilling(n * sizeof(T)));
+    }
     void deallocate(T *p, size_t) { CSVRowSlabs::release(p); }
 
     template<class U>
-    bool operator==(const CSVRowSlabAllocator<U> &other) const
+    bool operator==(const CSVRowSlabAllocator<U> &) const
     {
-        return m_slabs == other.m_slabs;
+        return true;
     }
-
-private:
-    template<class U>
-    friend class CSVRowSlabAllocator;
-    CSVRowSlabs *m_slabs;
 };
+
+static_assert(std::is_empty_v<CSVRowSlabAllocator<char>>);
