@@ -6,7 +6,7 @@
 const QList<BenchCommand> &benchCommands()
 {
     static const QList<BenchCommand> s_commands = {
-        {"generate", "ROWS FILE", generateCommand},
+        {"generate", GenerateUsage, generateCommand},
         {"parse", ParserBenchOptions::Usage, parseCommand},
         {"dump", ParserBenchOptions::Usage, dumpCommand},
         {"open", "FILE", openCommand},

@@ -18,6 +18,7 @@ struct BenchCommand
 const QList<BenchCommand> &benchCommands();
 
 // The modes, each in a file of its own.
+inline constexpr const char *GenerateUsage = "[--numbers] ROWS FILE";
 int generateCommand(const QStringList &arguments);
 int parseCommand(const QStringList &arguments);
 int dumpCommand(const QStringList &arguments);

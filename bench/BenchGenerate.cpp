@@ -8,17 +8,20 @@
 int generateCommand(const QStringList &arguments)
 {
     QTextStream err(stderr);
-    bool ok = arguments.size() == 2;
-    const qint64 rows = ok ? arguments[0].toLongLong(&ok) : 0;
+    const bool numbers = !arguments.isEmpty() && arguments.first() == u"--numbers";
+    const QStringList rest = arguments.mid(numbers ? 1 : 0);
+    bool ok = rest.size() == 2;
+    const qint64 rows = ok ? rest[0].toLongLong(&ok) : 0;
     if (!ok || rows < 0) {
-        err << "usage: tabwright-bench generate ROWS FILE\n";
+        err << "usage: tabwright-bench generate " << GenerateUsage << '\n';
         return 2;
     }
-    QFile file(arguments[1]);
+    QFile file(rest[1]);
     const Measurement measurement;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        !BenchTableGenerator::write(rows, file) || !file.flush()) {
-        err << arguments[1] << ": " << file.errorString() << '\n';
+    const auto write = numbers ? BenchTableGenerator::writeNumbers : BenchTableGenerator::write;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !write(rows, file) ||
+        !file.flush()) {
+        err << rest[1] << ": " << file.errorString() << '\n';
         return 1;
     }
     QTextStream(stdout) << "rows " << rows << "  bytes " << file.size() << "  seconds "

@@ -31,8 +31,9 @@ int openCommand(const QStringList &arguments)
     }
     const qint64 peak = Measurement::peakMemoryBytes();
     out << "read " << document->rowArrays().size() << " rows of " << document->numberOfColumns()
-        << " columns in " << seconds << " s (" << Measurement::throughput(bytes, seconds)
-        << "), peak memory " << Measurement::megabytes(peak) << " = "
+        << " columns in " << seconds << " s, cpu " << measurement.cpuSeconds() << " s ("
+        << Measurement::throughput(bytes, seconds) << "), peak memory "
+        << Measurement::megabytes(peak) << " = "
         << QString::number(double(peak) / double(bytes), 'f', 2) << " x the file\n";
     if (document->readFailure())
         out << "read failed: " << document->readFailure()->localizedDescription(path) << '\n';

@@ -112,10 +112,12 @@ void BenchTableGenerator::appendRow(qint64 row, QByteArray &out)
     out += "\r\n";
 }
 
-bool BenchTableGenerator::write(qint64 rows, QIODevice &device)
+namespace {
+
+bool writeInBatches(QByteArray batch, qint64 rows, QIODevice &device,
+                    void (*appendRow)(qint64 row, QByteArray &out))
 {
     constexpr qsizetype batchSize = 1 << 20;
-    QByteArray batch = header();
     batch.reserve(batchSize + 1024);
     for (qint64 row = 0; row < rows; ++row) {
         appendRow(row, batch);
@@ -126,4 +128,22 @@ bool BenchTableGenerator::write(qint64 rows, QIODevice &device)
         }
     }
     return device.write(batch) == batch.size();
+}
+
+void appendNumber(qint64 row, QByteArray &out)
+{
+    out += QByteArray::number(row + 1);
+    out += '\n';
+}
+
+} // namespace
+
+bool BenchTableGenerator::write(qint64 rows, QIODevice &device)
+{
+    return writeInBatches(header(), rows, device, appendRow);
+}
+
+bool BenchTableGenerator::writeNumbers(qint64 rows, QIODevice &device)
+{
+    return writeInBatches({}, rows, device, appendNumber);
 }

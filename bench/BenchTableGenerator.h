@@ -16,4 +16,7 @@ public:
     static void appendRow(qint64 row, QByteArray &out);
     // Writes the header and rows rows; false if the device refused a write.
     static bool write(qint64 rows, QIODevice &device);
+    // Writes the numbers 1 to rows, one a line with no header (as `seq 1 ROWS` does): one short
+    // column, where what each row costs outweighs its text.
+    static bool writeNumbers(qint64 rows, QIODevice &device);
 };

@@ -159,14 +159,16 @@ int windowCommand(const QStringList &arguments)
         return exitCode;
     QTextStream out(stdout);
     out << "read " << document->rowArrays().size() << " rows of " << document->numberOfColumns()
-        << " columns in " << measurement.seconds() << " s" << Qt::endl;
+        << " columns in " << measurement.seconds() << " s, peak memory "
+        << Measurement::megabytes(Measurement::peakMemoryBytes()) << Qt::endl;
 
     measurement.restart();
     DocumentWindow window(*document);
     PaintWatcher watcher(window.tableView()->viewport());
     window.show();
     watcher.waitForPaint();
-    out << "rows read to first painted frame: " << measurement.seconds() << " s" << Qt::endl;
+    out << "rows read to first painted frame: " << measurement.seconds() << " s, peak memory "
+        << Measurement::megabytes(Measurement::peakMemoryBytes()) << Qt::endl;
 
     timeUntilPainted(out, watcher, QStringLiteral("repaint a screenful"), [] {});
     timeUntilPainted(out, watcher, QStringLiteral("scroll to the last row"), [&] {
