@@ -16,6 +16,18 @@
 
 namespace {
 
+// CR LF is one line break, as everywhere in the parser.
+qint64 leadingLineBreaks(QStringView raw)
+{
+    qint64 count = 0;
+    for (qsizetype i = 0; i < raw.size() && ZRNCSVFieldText::isLineBreak(raw[i].unicode()); ++i) {
+        if (raw[i] == u'\r' && i + 1 < raw.size() && raw[i + 1] == u'\n')
+            ++i;
+        ++count;
+    }
+    return count;
+}
+
 constexpr char16_t Quote = ZRNCSVFieldText::QuotationMark;
 constexpr char16_t Escape = ZRNCSVFieldText::EscapeCharacter;
 
@@ -452,6 +464,8 @@ void ZRNCSVParser::finishCurrentField(qsizetype end)
     const QStringView raw = m_input.text().sliced(m_fieldStart, end - m_fieldStart);
     const QStringView field =
         ZRNCSVFieldText::finish(raw, m_trimSpaces, m_fieldQuotes, m_fieldScratch);
+    if (m_lineFields == 0)
+        m_blankLinesBefore = leadingLineBreaks(raw);
     m_isBlankLine = m_lineFields++ == 0 && field.isEmpty() && m_fieldQuotes == 0;
     if (m_delegate)
         m_delegate->parserDidReadField(*this, field);

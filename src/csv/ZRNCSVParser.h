@@ -116,6 +116,10 @@ public:
     // During parserDidEndLine: the line holds no text, only its line break, so it is no row.
     // A line of one quoted empty field is a row.
     bool isBlankLine() const { return m_isBlankLine; }
+    // During parserDidEndLine: how many blank lines stood right before this line. A line break
+    // after another is read as text of the next line, whose ends are then trimmed, so those
+    // lines give no row of their own.
+    qint64 blankLinesBefore() const { return m_blankLinesBefore; }
 
     // Guesses the separator type from the first lines of the file decoded in encoding: the one
     // of comma, semicolon and tab, counted outside quotation marks, that appears the same
@@ -190,4 +194,5 @@ private:
     qint64 m_unclosedQuoteLine;
     qsizetype m_lineFields = 0;
     bool m_isBlankLine = false;
+    qint64 m_blankLinesBefore = 0;
 };

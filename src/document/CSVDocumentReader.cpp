@@ -69,6 +69,7 @@ CSVDocumentReader::read(const QString &path, const CSVImportExportPreset &preset
     parser->setTrimSpaces(preset.trimSpaces());
     parser->setBackslashEscapes(preset.backslashEscapes());
     parser->parse();
+    reader.keepBlankLinesOfOneColumn();
 
     Result &result = reader.m_result;
     result.lineEnd = parser->detectedLineEnd();
@@ -115,9 +116,15 @@ void CSVDocumentReader::parserDidReadField(ZRNCSVParser &, QStringView field)
 
 void CSVDocumentReader::parserDidEndLine(ZRNCSVParser &parser, qint64)
 {
-    if (parser.isBlankLine())
+    if (parser.isBlankLine()) {
+        noteBlankLine();
         return;
+    }
     const qint64 length = m_row.count();
+    if (length > 1 && !m_blankLines.empty())
+        std::vector<size_t>().swap(m_blankLines);
+    for (qint64 blank = parser.blankLinesBefore(); length == 1 && blank > 0; --blank)
+        noteBlankLine();
     if (m_result.rows.empty()) {
         m_result.shortest = m_result.longest = length;
     } else {
@@ -150,6 +157,34 @@ void CSVDocumentReader::makeRoomForTheRest(qint64 bytesRead)
         expected = std::min(expected, size_t(m_rowLimit));
     if (expected > rows.size())
         rows.reserve(expected);
+}
+
+// Blank lines before the first row are left out, as those after the last row are: they are
+// rather the file's framing than empty values.
+void CSVDocumentReader::noteBlankLine()
+{
+    if (!m_result.rows.empty() && m_result.longest <= 1)
+        m_blankLines.push_back(m_result.rows.size());
+}
+
+void CSVDocumentReader::keepBlankLinesOfOneColumn()
+{
+    CSVRowList &rows = m_result.rows;
+    while (!m_blankLines.empty() && m_blankLines.back() == rows.size())
+        m_blankLines.pop_back();
+    if (m_blankLines.empty() || m_result.longest != 1)
+        return;
+    m_row.clear();
+    m_row.appendField({});
+    CSVRowList kept;
+    kept.reserve(rows.size() + m_blankLines.size());
+    auto blank = m_blankLines.cbegin();
+    for (size_t index = 0; index < rows.size(); ++index) {
+        for (; blank != m_blankLines.cend() && *blank == index; ++blank)
+            kept.push_back(m_row.makeRow(m_slabs));
+        kept.push_back(std::move(rows[index]));
+    }
+    rows = std::move(kept);
 }
 
 void CSVDocumentReader::parserDidEndDocument(ZRNCSVParser &, const QString &)

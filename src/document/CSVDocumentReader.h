@@ -13,8 +13,10 @@
 #include <optional>
 
 // Reads the rows of one file through the parser: a blank line gives no row, every other line
-// (one of a single quoted empty field too) one row of its fields. Knows the shortest and longest
-// row, and how a read that stopped part way failed.
+// (one of a single quoted empty field too) one row of its fields. In a file of one column a blank
+// line between rows is a row of one empty cell: that is how other programs write an empty value
+// there, and dropping it would shift every value below. Knows the shortest and longest row, and
+// how a read that stopped part way failed.
 class CSVDocumentReader : public ZRNCSVParserDelegate
 {
 public:
@@ -77,6 +79,9 @@ private:
     void parserDidFailWithError(ZRNCSVParser &parser, const Error &error) override;
 
     void makeRoomForTheRest(qint64 bytesRead);
+    void noteBlankLine();
+    // Puts the blank lines noted between the rows of a one-column file back as empty rows.
+    void keepBlankLinesOfOneColumn();
 
     Result m_result;
     qsizetype m_rowLimit = -1;
@@ -86,4 +91,6 @@ private:
     CSVRowBuilder m_row;
     CSVRowSlabs m_slabs;
     Error m_failure;
+    // Where the blank lines stood among the rows, while no row has more than one cell.
+    std::vector<size_t> m_blankLines;
 };

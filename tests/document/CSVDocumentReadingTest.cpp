@@ -75,8 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "a,b cols=0:h1 1:2 n=2 mismatch ask", true},
         ReadCase{"SemicolonsTrimmed", " a ; b \n", "a,b cols=0:1 1:2 n=2", false,
                  CSVImportExportPreset::Semicolon, true},
-        // What the writer writes for a row of one empty cell is a row.
-        ReadCase{"QuotedEmptyLinesAreRows", "a\n\"\"\n\nb\n\"\"", "a||b| cols=0:1 n=1"},
+        // What the writer writes for a row of one empty cell is a row; so is a blank line
+        // between the rows of one column, as other programs write an empty value there.
+        ReadCase{"QuotedEmptyLinesAreRows", "a\n\"\"\n\nb\n\"\"", "a|||b| cols=0:1 n=1"},
+        ReadCase{"OneColumnKeepsBlankLinesBetweenRows", "\nx\n1\n\n\n3\n\n",
+                 "x|1|||3 cols=0:1 n=1"},
         ReadCase{"TrailingSeparatorAtTheEnd", "a,b,\nc,d,", "a,b,|c,d, cols=0:1 1:2 2:3 n=3"},
         // As spreadsheets write Windows paths: a backslash escapes nothing.
         ReadCase{"BackslashesAreText", "C:\\temp\\,x\n\"C:\\new\\\",y\n",
